@@ -1,0 +1,10 @@
+#include "app/shell.h"
+
+#include "ui/runtime.h"
+
+// Every window's Form_Unload runs this sequence again; the unloads of windows
+// already being unloaded do nothing, and End stops the program on every path.
+void Shell::shutDown() {
+    unloadAll();
+    ui::End();
+}

@@ -1,0 +1,174 @@
+#include "ui/controls.h"
+
+#include "ui/runtime.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr double twipsPerPixel = 15;
+
+int toPixels(double twips) {
+    return static_cast<int>(std::floor(twips / twipsPerPixel + 0.5));
+}
+
+void setBackground(QWidget& widget, QPalette::ColorRole role, Colour colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, QColor::fromRgb(colour));
+    widget.setPalette(palette);
+}
+
+// Controls take the presses over them; they never reach the surface below.
+void keepMouseEvents(QWidget& widget) {
+    widget.setAttribute(Qt::WA_NoMousePropagation);
+}
+
+} // namespace
+
+Placed::Placed(QWidget& self, Surface& container, Geometry twips)
+    : self_(self), container_(container), twips_(twips) {
+    keepMouseEvents(self_);
+    applyGeometry();
+}
+
+double Placed::Left() const {
+    return container_.toUnitsX(twips_.left);
+}
+double Placed::Top() const {
+    return container_.toUnitsY(twips_.top);
+}
+double Placed::Width() const {
+    return container_.widthToUnits(twips_.width);
+}
+double Placed::Height() const {
+    return container_.heightToUnits(twips_.height);
+}
+
+void Placed::setLeft(double value) {
+    twips_.left = container_.toTwipsX(value);
+    applyGeometry();
+}
+
+void Placed::setTop(double value) {
+    twips_.top = container_.toTwipsY(value);
+    applyGeometry();
+}
+
+void Placed::setWidth(double value) {
+    twips_.width = container_.widthToTwips(value);
+    applyGeometry();
+}
+
+void Placed::setHeight(double value) {
+    twips_.height = container_.heightToTwips(value);
+    applyGeometry();
+}
+
+bool Placed::Visible() const {
+    return !self_.isHidden();
+}
+void Placed::setVisible(bool visible) {
+    self_.setVisible(visible);
+}
+
+// Edges are rounded, not sizes, so that neighbouring controls meet exactly.
+void Placed::applyGeometry() {
+    const int left = toPixels(twips_.left);
+    const int top = toPixels(twips_.top);
+    const int right = toPixels(twips_.left + twips_.width);
+    const int bottom = toPixels(twips_.top + twips_.height);
+    self_.setGeometry(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top))
+                          .translated(container_.innerRect().topLeft()));
+}
+
+PushButton::PushButton(Surface& container, Geometry twips, const QString& caption)
+    : QPushButton(caption, &container), Placed(*this, container, twips) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { runHandler(onClick); });
+}
+
+void PushButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        QPushButton::mousePressEvent(event);
+    event->accept();
+    if (onMouseDown) {
+        const Integer button = event->button() == Qt::LeftButton     ? 1
+                               : event->button() == Qt::RightButton  ? 2
+                               : event->button() == Qt::MiddleButton ? 4
+                                                                     : 0;
+        const QPointF at = event->position() * twipsPerPixel;
+        runHandler([&] {
+            onMouseDown(button, 0, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
+        });
+    }
+}
+
+void PushButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        QPushButton::mouseReleaseEvent(event);
+    event->accept();
+}
+
+Label::Label(Surface& container, Geometry twips, const QString& caption, Colour background)
+    : QLabel(caption, &container), Placed(*this, container, twips) {
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    setBackground(*this, QPalette::Window, background);
+    setBackground(*this, QPalette::WindowText, WindowText);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+TextBox::TextBox(Surface& container, Geometry twips, const QString& text, Colour background)
+    : QLineEdit(text, &container), Placed(*this, container, twips) {
+    setBackground(*this, QPalette::Base, background);
+    setBackground(*this, QPalette::Text, WindowText);
+    setCursorPosition(0);
+}
+
+HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
+    : QScrollBar(Qt::Horizontal, &container), Placed(*this, container, twips) {
+    setRange(range.min, range.max);
+    setValue(range.value);
+    setSingleStep(range.smallChange);
+    setPageStep(range.largeChange);
+    setTracking(false); // a thumb drag changes the value once, on release
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(onChange); });
+}
+
+Frame::Frame(Surface& container, Geometry twips, const QString& caption)
+    : QGroupBox(caption, &container), Placed(*this, container, twips) {
+    setAutoFillBackground(true);
+    setBackground(*this, QPalette::Window, container.BackColor());
+}
+
+void Frame::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void Frame::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+PictureBox::PictureBox(Surface& container, Geometry twips)
+    : Surface(&container), Placed(*this, container, twips) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintFrame(QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+} // namespace ui

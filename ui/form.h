@@ -1,0 +1,100 @@
+#pragma once
+// A top-level window built from a layout table, with the life of a form:
+// the first Show loads it (builds the controls, runs Form_Load), Hide keeps
+// it, Unload runs Form_Unload and destroys it.
+
+#include "ui/controls.h"
+#include "ui/surface.h"
+
+#include <QFont>
+#include <QString>
+#include <memory>
+
+namespace ui {
+
+class Form;
+
+// The window's client area: its own drawing surface. Its close box unloads
+// the form.
+class FormWindow : public Surface {
+    Q_OBJECT
+public:
+    explicit FormWindow(Form& form);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Form& form_;
+};
+
+// "MS Sans Serif" at a point size, mapped to an installed sans-serif family.
+struct Font {
+    double points = 8.25;
+    bool bold = true;
+};
+QFont toQFont(Font font);
+
+struct FormSpec {
+    QString caption;
+    Colour background = WindowBackground;
+    double clientWidth = 0, clientHeight = 0; // twips
+    Font font;
+};
+
+// The screen size in twips.
+struct Screen {
+    static double Width();
+    static double Height();
+};
+
+class Form {
+public:
+    explicit Form(FormSpec spec);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    void Show();
+    void Hide();
+    void Unload();
+    void Move(double left, double top); // screen twips
+    double Left() const;
+    double Top() const;
+    double Width() const; // outer size in twips
+    double Height() const;
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    bool loaded() const { return window_ != nullptr; }
+    bool unloading() const { return unloading_; }
+    bool visible() const;
+    const QString& caption() const { return spec_.caption; }
+
+    // The client area; valid while the form is loaded.
+    FormWindow& window() const { return *window_; }
+
+protected:
+    virtual void buildLayout() = 0; // the controls, in tab order
+    virtual void Form_Load() {}
+    virtual void Form_Unload(Integer& cancel) { (void)cancel; }
+
+    Font windowFont() const { return spec_.font; }
+    PushButton* addButton(Surface& in, Geometry twips, const QString& caption, Font font);
+    Label* addLabel(Surface& in, Geometry twips, const QString& caption, Font font);
+    TextBox* addTextBox(Surface& in, Geometry twips, const QString& text, Font font,
+                        Colour background = WindowBackground);
+    HScrollBar* addHScrollBar(Surface& in, Geometry twips, ScrollRange range);
+    Frame* addFrame(Surface& in, Geometry twips, const QString& caption, Font font);
+    PictureBox* addPictureBox(Surface& in, Geometry twips, Colour background = WindowBackground);
+
+private:
+    void load();
+    QSize frameExtra() const;
+
+    FormSpec spec_;
+    FormWindow* window_ = nullptr; // owned; deleted when unloaded
+    bool unloading_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,46 @@
+#include "ui/presenter.h"
+
+#include "ui/surface.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace ui {
+
+Presenter& Presenter::instance() {
+    // Owned by the application object, so that its timer goes with it.
+    static QPointer<Presenter> presenter;
+    if (!presenter)
+        presenter = new Presenter(QCoreApplication::instance());
+    return *presenter;
+}
+
+Presenter::Presenter(QObject* parent) : QObject(parent) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &Presenter::presentNow);
+    sinceLast_.start();
+}
+
+void Presenter::schedule(Surface* surface) {
+    if (std::find(pending_.begin(), pending_.end(), surface) == pending_.end())
+        pending_.emplace_back(surface);
+    if (!timer_.isActive())
+        timer_.start(std::max<int>(0, refreshMs - static_cast<int>(sinceLast_.elapsed())));
+}
+
+void Presenter::forget(Surface* surface) {
+    pending_.erase(std::remove(pending_.begin(), pending_.end(), surface), pending_.end());
+}
+
+void Presenter::presentNow() {
+    timer_.stop();
+    auto surfaces = std::move(pending_);
+    pending_.clear();
+    for (const auto& surface : surfaces)
+        if (surface)
+            surface->present();
+    sinceLast_.restart();
+}
+
+} // namespace ui

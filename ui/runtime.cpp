@@ -1,0 +1,122 @@
+#include "ui/runtime.h"
+
+#include "ui/presenter.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+
+namespace ui {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct ProgramState {
+    bool ended = false;
+    long eventProcessing = 0;
+    std::function<void()> hook;
+    bool pacing = true;
+    Clock::time_point lastFrame{};
+};
+
+ProgramState& state() {
+    static ProgramState instance;
+    return instance;
+}
+
+void throwIfEnded() {
+    if (state().ended)
+        throw ProgramEnded{};
+}
+
+void runHook() {
+    if (!state().hook)
+        return;
+    const auto hook = state().hook; // the hook may replace itself
+    runHandler(hook);
+}
+
+// Processes events, sleeping in the event loop, until `due` has come.
+void processEventsUntil(Clock::time_point due) {
+    QTimer wakeUp;
+    wakeUp.setSingleShot(true);
+    wakeUp.setTimerType(Qt::PreciseTimer);
+    while (Clock::now() < due) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now());
+        wakeUp.start(static_cast<int>(std::max<long long>(0, left.count())));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        throwIfEnded();
+    }
+}
+
+} // namespace
+
+void startProgram() {
+    state() = ProgramState{};
+}
+
+bool programEnded() {
+    return state().ended;
+}
+
+void End() {
+    state().ended = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0); // only stops a running event loop
+    throw ProgramEnded{};
+}
+
+void DoEvents() {
+    throwIfEnded();
+    ++state().eventProcessing;
+    runHook();
+    throwIfEnded();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    throwIfEnded();
+}
+
+void DoEventsUntilNextFrame(double periodMs) {
+    Presenter::instance().presentNow();
+    DoEvents();
+    if (!state().pacing)
+        return;
+    const auto period = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(periodMs));
+    const auto due = state().lastFrame + period;
+    const auto now = Clock::now();
+    if (now >= due) { // too slow for the frame rate: go on at once, no catching up
+        state().lastFrame = now;
+        return;
+    }
+    processEventsUntil(due);
+    state().lastFrame = due;
+}
+
+void setFramePacing(bool on) {
+    state().pacing = on;
+}
+
+void runHandler(const std::function<void()>& handler) {
+    if (state().ended || !handler)
+        return;
+    try {
+        handler();
+    } catch (const ProgramEnded&) {
+        // End unwinds to here; the toolkit never sees the exception.
+    } catch (const RuntimeError&) {
+        // A failing window operation abandons its handler; the program goes on.
+    }
+}
+
+long eventProcessingCount() {
+    return state().eventProcessing;
+}
+
+void setEventProcessingHook(std::function<void()> hook) {
+    state().hook = std::move(hook);
+}
+
+} // namespace ui

@@ -1,0 +1,141 @@
+#pragma once
+// A drawing surface: a window's client area or a picture box. It draws in a
+// user coordinate system into a backing image at the screen's device pixel
+// ratio and repaints only the rectangle that changed.
+
+#include "ui/colour.h"
+#include "ui/numeric.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace ui {
+
+// One drawing call as the surface received it, in user coordinates.
+struct DrawCall {
+    enum class Op { Line, Circle, PSet, Cls };
+    Op op = Op::Line;
+    double x1 = 0, y1 = 0; // Line: start; Circle: centre; PSet: the point
+    double x2 = 0, y2 = 0; // Line: end; Circle: x2 is the radius
+    Colour colour = 0;
+    int width = 1;         // DrawWidth at the time of the call
+    bool retained = false; // drawn with RetainDrawing on
+};
+
+class Surface : public QWidget {
+    Q_OBJECT
+public:
+    explicit Surface(QWidget* parent = nullptr);
+    ~Surface() override;
+
+    // User scale. Until one is set the units are twips with (0, 0) at the top
+    // left; setting any of the four switches to a user scale.
+    double ScaleLeft() const { return scaleLeft_; }
+    double ScaleTop() const { return scaleTop_; }
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    void setScaleLeft(double value);
+    void setScaleTop(double value);
+    void setScaleWidth(double value);
+    void setScaleHeight(double value);
+
+    int DrawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels);
+    Colour ForeColor() const { return foreColor_; }
+    void setForeColor(Colour colour) { foreColor_ = colour; }
+    Colour BackColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+
+    // With RetainDrawing on, drawing goes into the persistent image (and
+    // shows); with it off, drawing goes to the screen layer only and Cls
+    // clears back to the persistent image.
+    bool RetainDrawing() const { return retain_; }
+    void setRetainDrawing(bool on);
+
+    // Drawing. Without a colour the foreground colour is used. Line and PSet
+    // leave the current point at their end point. A call with a coordinate
+    // that is not finite or lies beyond any screen throws DrawingError.
+    void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour = {});
+    void LineTo(double x2, double y2, std::optional<Colour> colour = {}); // from the current point
+    void Circle(double x, double y, double radius, std::optional<Colour> colour = {});
+    void PSet(double x, double y, std::optional<Colour> colour = {});
+    void Cls();
+
+    // Mouse events: button 1 left, 2 right, 4 middle (in moves the sum of the
+    // held buttons), shift 1 Shift, 2 Ctrl, 4 Alt, and x, y in user units.
+    using MouseHandler = std::function<void(Integer button, Integer shift, Single x, Single y)>;
+    MouseHandler onMouseDown, onMouseMove, onMouseUp;
+    std::function<void()> onClick;
+
+    // Conversions between user units and twips of the inner area (the twips
+    // that controls inside the surface are placed in).
+    double toTwipsX(double x) const;
+    double toTwipsY(double y) const;
+    double toUnitsX(double twipsX) const;
+    double toUnitsY(double twipsY) const;
+    double widthToTwips(double width) const;
+    double heightToTwips(double height) const;
+    double widthToUnits(double twips) const;
+    double heightToUnits(double twips) const;
+    QPointF toUser(QPointF logicalPixel) const; // from inner-area pixels
+
+    // The inner (drawing) area in logical pixels, relative to the widget.
+    virtual QRect innerRect() const { return rect(); }
+
+    // The drawing log: every call while recording is on, for tests.
+    void setRecording(bool on) { recording_ = on; }
+    const std::vector<DrawCall>& drawLog() const { return log_; }
+    void clearDrawLog() { log_.clear(); }
+
+    // What the surface shows (the screen layer), at device resolution.
+    const QImage& screenImage() const { return screen_; }
+
+    // Repaints the changed rectangle; the presenter calls it once per refresh.
+    void present();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    virtual void paintFrame(QPainter&) {}
+
+private:
+    struct Stroke; // a transient drawing, kept to restore what it covered
+    void ensureImages();
+    void adoptUserScale();
+    QPointF toDevice(double x, double y) const;
+    double deviceRatio() const;
+    void record(DrawCall call);
+    void draw(const Stroke& stroke, Colour colour);
+    void restoreTransients();
+    void markDirty(const QRect& deviceRect);
+    void dispatchMouse(QMouseEvent* event, const MouseHandler& handler, Integer button);
+
+    bool userScale_ = false;
+    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
+    int drawWidth_ = 1;
+    Colour foreColor_ = WindowText;
+    Colour backColor_ = WindowBackground;
+    double currentX_ = 0, currentY_ = 0;
+    bool retain_ = false;
+
+    QImage screen_;     // what is shown
+    QImage persistent_; // the retained image, once RetainDrawing was on
+    std::vector<Stroke> transients_;
+    bool transientsOverflowed_ = false;
+    QRect dirty_; // in device pixels
+    bool pressedLeft_ = false;
+
+    bool recording_ = false;
+    std::vector<DrawCall> log_;
+};
+
+} // namespace ui
