@@ -2,6 +2,7 @@
 
 #include "ui/runtime.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -145,6 +146,23 @@ HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
     setTracking(false); // a thumb drag changes the value once, on release
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(onChange); });
+}
+
+// The arrow keys step towards the lower or higher value whatever the
+// toolkit's defaults for inverted controls; the page keys take large steps.
+void HScrollBar::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
+    case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
+    case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
+    case Qt::Key_Home: triggerAction(SliderToMinimum); break;
+    case Qt::Key_End: triggerAction(SliderToMaximum); break;
+    default: QScrollBar::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
 Frame::Frame(Surface& container, Geometry twips, const QString& caption)

@@ -96,6 +96,9 @@ public:
     // A real change of the value: an arrow, the track, a key, or the end of a
     // thumb drag; never while the thumb is being dragged.
     std::function<void()> onChange;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class Frame : public QGroupBox, public Placed {

@@ -207,7 +207,8 @@ QPointF Surface::toDevice(double x, double y) const {
                          (y - ScaleTop()) * inner.height() / ScaleHeight() * ratio);
     if (!(std::abs(device.x()) < deviceLimit && std::abs(device.y()) < deviceLimit))
         throw DrawingError();
-    return device;
+    // A point is drawn on the pixel that contains it.
+    return {std::floor(device.x()), std::floor(device.y())};
 }
 
 void Surface::ensureImages() {
