@@ -1,0 +1,113 @@
+#pragma once
+// The phasor window: two travelling sine waves W1 and W2 and their sum as rows
+// of bars in Picture1, and the phasors of both waves at the probe point in
+// Picture2, animated or still.
+//
+// The window variables are shared by all handlers, also by those that run
+// nested inside the animation's event processing; every routine reads them
+// anew at each use, so a nested change takes effect at the next step.
+
+#include "app/shell.h"
+#include "ui/form.h"
+#include "ui/numeric.h"
+
+class Form2 : public ui::Form {
+public:
+    explicit Form2(Shell& shell);
+
+    // Controls, in tab order.
+    ui::PictureBox* Picture1 = nullptr; // the wave rows
+    ui::PictureBox* Picture2 = nullptr; // the phasors at the probe point
+    ui::PushButton* Command1 = nullptr; // start / back to the menu
+    ui::PushButton* Command2 = nullptr; // W2 on/off
+    ui::PushButton* Command3 = nullptr; // sum on/off
+    ui::HScrollBar* HScroll1 = nullptr; // wavelength
+    ui::HScrollBar* HScroll2 = nullptr; // speed
+    ui::PushButton* Command4 = nullptr; // pointers / vector sum
+    ui::HScrollBar* HScroll3 = nullptr; // phase shift
+    ui::Label* Label1 = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::Label* Label3 = nullptr;
+    ui::Label* Label4 = nullptr;        // inside Picture1
+    ui::Label* Label5 = nullptr;        // state of W1
+    ui::Label* Label6 = nullptr;        // state of W2
+    ui::Label* Label7 = nullptr;        // state of the sum
+    ui::TextBox* Text1 = nullptr;       // wavelength
+    ui::TextBox* Text2 = nullptr;       // phase shift
+    ui::TextBox* Text3 = nullptr;       // speed
+    ui::Label* Label8 = nullptr;        // inside Picture2: what it shows
+    ui::PushButton* Command5 = nullptr; // inside Picture2: "---->"
+    ui::PushButton* Command6 = nullptr; // inside Picture2: "<----"
+
+    using PointTable = ui::Table<ui::Single, 201>;
+
+    // Window state. Several flags mean "off" when 1.
+    ui::Integer wavelengthSteps = 0;
+    ui::Integer pointIndex = 0; // the loop counter of every loop over the points
+    ui::Integer probeIndex = 0; // not limited to the wave: the mouse can set any value
+    ui::Integer shiftSteps = 0;
+    ui::Integer pointCount = 0;
+    ui::Integer pointSpacing = 0;
+    PointTable wave1X, wave1Base;
+    PointTable wave2X, wave2Base;
+    PointTable sumX, sumBase;
+    ui::Single piValue = 0;
+    ui::Single timePhase = 0;
+    ui::Double phasePerStep = 0;
+    ui::Single amplitude = 0;
+    ui::Single phaseStep = 0;
+    ui::Integer stoppedFlag = 0;
+    ui::Integer wave2Hidden = 0;
+    ui::Integer sumHidden = 0;
+    ui::Integer vectorSumMode = 0;
+    ui::Integer pointerMode = 0; // always 1 − vectorSumMode
+    ui::Single phase1 = 0, phase2 = 0;
+    ui::Single cos1 = 0, sin1 = 0;
+    ui::Single cos2 = 0, sin2 = 0;
+    ui::Single tip1X = 0, tip1Y = 0;
+    ui::Single tipSumX = 0, tipSumY = 0;
+    ui::Single speedFactor = 0;
+
+    // Event handlers.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void Command5_MouseDown(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void Command6_Click();
+    void Picture1_MouseDown(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void Picture1_MouseMove(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+
+protected:
+    void buildLayout() override;
+    void Form_Load() override;
+    void Form_Unload(ui::Integer& cancel) override;
+
+private:
+    void connectHandlers();
+    void placeControlsInPhasorBox();
+    void fillPointTables();
+
+    // The animation and the parts of one frame.
+    void AnimateWaves();
+    void ComputeProbeValues();
+    void DrawProbeBars();
+    void DrawPhasorDiagram();
+    void DrawPointerPicture();
+    void DrawVectorSumPicture();
+    void DrawWaveBars();
+    void DrawWavePoint();
+    void EraseProbeBars();
+
+    // Still pictures.
+    void RedrawWaves();
+    void RedrawWavePoint();
+    void PlaceProbeBox();
+    void ShowProbePhasors();
+    void ChooseProbeAt(ui::Integer button, ui::Single x);
+
+    Shell& shell_;
+};
