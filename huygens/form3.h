@@ -1,0 +1,94 @@
+#pragma once
+// The Huygens window: a row of elementary wave sources with their wave fronts,
+// the phasor sum of all elementary waves at a clicked point and the amplitude
+// along a vertical cut through the field.
+
+#include "app/shell.h"
+#include "ui/form.h"
+
+class Form3 : public ui::Form {
+public:
+    explicit Form3(Shell& shell);
+
+    // Controls, in tab order.
+    ui::PictureBox* Picture1 = nullptr; // amplitude plot
+    ui::TextBox* Text2 = nullptr;
+    ui::HScrollBar* HScroll2 = nullptr; // number of sources on each side
+    ui::Label* Label1 = nullptr;
+    ui::HScrollBar* HScroll3 = nullptr; // wavelength
+    ui::TextBox* Text3 = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::PictureBox* Picture3 = nullptr; // phasor box
+    ui::Label* Label3 = nullptr;
+    ui::PushButton* Command1 = nullptr; // "Cls" of the amplitude plot
+    ui::PushButton* Command2 = nullptr; // "Cls" of the phasor box
+    ui::Label* Label4 = nullptr;
+    ui::Label* Label5 = nullptr;
+    ui::PushButton* Command3 = nullptr; // "Menu"
+    ui::Frame* Frame1 = nullptr;
+
+    // Window state. Every handler reads and writes these directly, also when
+    // it runs nested inside the first field drawing or the amplitude scan.
+    ui::Integer waveRadius = 0;
+    ui::Integer wavelength = 0;
+    ui::Double sourceDistance = 0;
+    ui::Double chainX = 0;
+    ui::Single chainY = 0;
+    ui::Double piValue = 0;
+    ui::Double cycleFraction = 0;
+    ui::Integer halfCount = 0;
+    ui::Integer sourceIndex = 0;
+    ui::Integer initialDrawing = 0;
+    ui::Table<ui::Single, 101> sourceX;
+    ui::Table<ui::Single, 101> sourceY;
+    ui::Table<ui::Single, 18> sourcePhase;
+    ui::Single resultAmplitude = 0;
+    ui::Single sourceSpacing = 0;
+
+    // Event handlers.
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void Form_MouseDown(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void Form_MouseMove(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void Form_MouseUp(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Picture1_Click();
+
+protected:
+    void buildLayout() override;
+    void Form_Load() override;
+    void Form_Unload(ui::Integer& cancel) override;
+
+private:
+    enum class ChainForm { Click, Sum };
+    enum class ColumnForm { Click, Centred };
+
+    void connectHandlers();
+    void PlaceSourceRow();
+    void ShowSourceCount();
+    void ShowWavelength();
+    void DrawWaveField();
+    void RedrawWaveField();
+    void ScanAmplitude(ui::Single x);
+    void MovePhasorBox(ui::Single x, ui::Single y);
+    void DrawRays(ui::Single x, ui::Single y);
+    void ComputePhases(ui::Single x, ui::Single y);
+    void DrawPhasorChain(ChainForm form);
+    void StartPhasorChain(ChainForm form);
+    void FinishPhasorChain();
+    void DrawPhasorColumn(ColumnForm form);
+
+    // A counted loop over a window variable: the bound is fixed when the loop
+    // starts, the counter is read anew at every step, so a handler nested in
+    // the body that runs the same loop leaves the counter at its own end.
+    template <typename Body>
+    static void countUp(ui::Integer& counter, ui::Integer first, ui::Integer last, ui::Integer step,
+                        Body body) {
+        for (counter = first; counter <= last; counter = ui::add(counter, step))
+            body();
+    }
+
+    Shell& shell_;
+};

@@ -1,0 +1,29 @@
+#include "huygens/form3.h"
+
+void Form3::Command1_Click() {
+    window().Cls();
+    Picture1->Placed::setVisible(false);
+}
+
+void Form3::Command2_Click() {
+    Picture3->Placed::setVisible(false);
+}
+
+void Form3::Picture1_Click() {
+    Picture1->Placed::setVisible(false);
+}
+
+void Form3::Command3_Click() {
+    Hide();
+    shell_.form1().Show();
+}
+
+// Any button released over the window takes the rays and the cut line away.
+void Form3::Form_MouseUp(ui::Integer, ui::Integer, ui::Single, ui::Single) {
+    window().Cls();
+}
+
+// Closing this window ends the whole program; the cancel flag stays 0.
+void Form3::Form_Unload(ui::Integer&) {
+    shell_.shutDown();
+}

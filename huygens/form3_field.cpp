@@ -1,0 +1,46 @@
+#include "huygens/form3.h"
+#include "ui/runtime.h"
+
+void Form3::DrawWaveField() {
+    ui::Surface& window = this->window();
+    window.setDrawWidth(5);
+    countUp(sourceIndex, 0, ui::multiply(2, halfCount), 1,
+            [&] { window.PSet(sourceX(sourceIndex), sourceY(sourceIndex)); });
+    window.setDrawWidth(1);
+    window.Line(0, 0, 3800, 0);
+
+    // Ring by ring, every source's circle of one radius before the next radius.
+    countUp(waveRadius, 0, 4000, wavelength, [&] {
+        countUp(sourceIndex, 0, ui::multiply(2, halfCount), 1, [&] {
+            if (initialDrawing == 1)
+                ui::DoEvents();
+            window.Circle(sourceX(sourceIndex), sourceY(sourceIndex), waveRadius);
+        });
+    });
+}
+
+// Both sliders end here: the field is drawn afresh into the persistent image,
+// which takes every ray, cut line and chain drawn over the old field with it.
+void Form3::RedrawWaveField() {
+    ui::Surface& window = this->window();
+    window.setRetainDrawing(false);
+    window.setRetainDrawing(true);
+    window.Cls();
+    window.setRetainDrawing(true);
+    DrawWaveField();
+    window.setRetainDrawing(false);
+    Picture3->Placed::setVisible(false);
+}
+
+void Form3::HScroll2_Change() {
+    halfCount = HScroll2->Value();
+    ShowSourceCount();
+    PlaceSourceRow();
+    RedrawWaveField();
+}
+
+void Form3::HScroll3_Change() {
+    wavelength = HScroll3->Value();
+    ShowWavelength();
+    RedrawWaveField();
+}

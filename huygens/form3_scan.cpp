@@ -1,0 +1,43 @@
+#include "huygens/form3.h"
+#include "huygens/huygens_model.h"
+#include "ui/runtime.h"
+
+namespace {
+
+constexpr ui::Colour red = ui::RGB(255, 0, 0);
+constexpr ui::Single scanStart = -3000;
+constexpr ui::Single scanEnd = 3000;
+constexpr ui::Single scanStep = 5;
+constexpr double plotBaseline = 800;
+constexpr double cutTop = -1500;
+constexpr double cutBottom = 1500;
+
+} // namespace
+
+// The vertical cut through x, sampled from top to bottom whatever the height
+// of the click. Events are processed once per sample, so any handler may run
+// in between; every sample therefore recomputes its phases and starts its
+// chain from the window's current state.
+void Form3::ScanAmplitude(ui::Single x) {
+    ui::Surface& window = this->window();
+    Picture1->Placed::setVisible(true);
+    Picture3->Placed::setVisible(true);
+    Picture1->Cls();
+
+    for (ui::Single y = scanStart; y <= scanEnd; y += scanStep) {
+        MovePhasorBox(x, y);
+        ui::DoEvents();
+        window.Cls();
+        DrawRays(x, y);
+        ComputePhases(x, y);
+        StartPhasorChain(ChainForm::Sum);
+        resultAmplitude = huygens::amplitudeOf({chainX, chainY});
+        Picture1->Line(y, plotBaseline, y, ui::toSingle(plotBaseline - resultAmplitude), red);
+        FinishPhasorChain();
+        DrawPhasorColumn(ColumnForm::Centred);
+    }
+
+    window.setDrawWidth(3);
+    window.Line(x, cutTop, x, cutBottom, red);
+    window.setDrawWidth(1);
+}
