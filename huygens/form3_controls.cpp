@@ -2,15 +2,15 @@
 
 void Form3::Command1_Click() {
     window().Cls();
-    Picture1->Placed::setVisible(false);
+    Picture1->setVisible(false);
 }
 
 void Form3::Command2_Click() {
-    Picture3->Placed::setVisible(false);
+    Picture3->setVisible(false);
 }
 
 void Form3::Picture1_Click() {
-    Picture1->Placed::setVisible(false);
+    Picture1->setVisible(false);
 }
 
 void Form3::Command3_Click() {

@@ -29,7 +29,7 @@ void Form3::RedrawWaveField() {
     window.setRetainDrawing(true);
     DrawWaveField();
     window.setRetainDrawing(false);
-    Picture3->Placed::setVisible(false);
+    Picture3->setVisible(false);
 }
 
 void Form3::HScroll2_Change() {

@@ -21,7 +21,7 @@ void Form3::buildLayout() {
     const ui::Font font = windowFont();
 
     Picture1 = addPictureBox(window, {120, 7800, 6975, 2895});
-    Picture1->Placed::setVisible(false);
+    Picture1->setVisible(false);
     // The plot's horizontal axis is the cut coordinate, its bars stand on y = 800.
     Picture1->setScaleLeft(-3000);
     Picture1->setScaleTop(0);
@@ -36,7 +36,7 @@ void Form3::buildLayout() {
     Label2 = addLabel(window, {1800, 360, 1695, 375}, "Wellenlänge", labelFont);
 
     Picture3 = addPictureBox(window, {3960, 840, 4455, 3615});
-    Picture3->Placed::setVisible(false);
+    Picture3->setVisible(false);
     Label3 =
         addLabel(*Picture3, {120, 0, 4215, 735}, "Zeiger und respektive Vektorsumme", labelFont);
     Command1 = addButton(*Picture1, {0, 0, 855, 375}, "Cls", font);

@@ -11,7 +11,7 @@ constexpr ui::Integer columnSpacing = 100;
 
 void Form3::Form_MouseDown(ui::Integer button, ui::Integer, ui::Single x, ui::Single y) {
     if (button == 1) {
-        Picture3->Placed::setVisible(true);
+        Picture3->setVisible(true);
         MovePhasorBox(x, y);
         DrawRays(x, y);
         ComputePhases(x, y);

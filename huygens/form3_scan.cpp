@@ -20,8 +20,8 @@ constexpr double cutBottom = 1500;
 // chain from the window's current state.
 void Form3::ScanAmplitude(ui::Single x) {
     ui::Surface& window = this->window();
-    Picture1->Placed::setVisible(true);
-    Picture3->Placed::setVisible(true);
+    Picture1->setVisible(true);
+    Picture3->setVisible(true);
     Picture1->Cls();
 
     for (ui::Single y = scanStart; y <= scanEnd; y += scanStep) {

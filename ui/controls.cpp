@@ -72,9 +72,6 @@ void Placed::setHeight(double value) {
 bool Placed::Visible() const {
     return !self_.isHidden();
 }
-void Placed::setVisible(bool visible) {
-    self_.setVisible(visible);
-}
 
 // Edges are rounded, not sizes, so that neighbouring controls meet exactly.
 void Placed::applyGeometry() {
@@ -97,13 +94,11 @@ void PushButton::mousePressEvent(QMouseEvent* event) {
         QPushButton::mousePressEvent(event);
     event->accept();
     if (onMouseDown) {
-        const Integer button = event->button() == Qt::LeftButton     ? 1
-                               : event->button() == Qt::RightButton  ? 2
-                               : event->button() == Qt::MiddleButton ? 4
-                                                                     : 0;
+        const Integer button = buttonCode(event->button());
+        const Integer shift = shiftCode(event->modifiers());
         const QPointF at = event->position() * twipsPerPixel;
         runHandler([&] {
-            onMouseDown(button, 0, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
+            onMouseDown(button, shift, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
         });
     }
 }
@@ -153,14 +148,28 @@ HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
 void HScrollBar::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
+    case Qt::Key_Up:
+        triggerAction(SliderSingleStepSub);
+        break;
     case Qt::Key_Right:
-    case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
-    case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
-    case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
-    case Qt::Key_Home: triggerAction(SliderToMinimum); break;
-    case Qt::Key_End: triggerAction(SliderToMaximum); break;
-    default: QScrollBar::keyPressEvent(event); return;
+    case Qt::Key_Down:
+        triggerAction(SliderSingleStepAdd);
+        break;
+    case Qt::Key_PageUp:
+        triggerAction(SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        triggerAction(SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+        triggerAction(SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        triggerAction(SliderToMaximum);
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -31,8 +31,7 @@ public:
     void setTop(double value);
     void setWidth(double value);
     void setHeight(double value);
-    bool Visible() const;
-    void setVisible(bool visible);
+    bool Visible() const; // set with QWidget::setVisible
     Surface& container() const { return container_; }
     Geometry twips() const { return twips_; }
 

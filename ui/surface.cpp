@@ -18,6 +18,8 @@ constexpr double deviceLimit = 1e7;
 // Transient strokes kept for restoring; beyond that a Cls restores everything.
 constexpr std::size_t maxTransients = 4096;
 
+} // namespace
+
 Integer buttonCode(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
@@ -49,6 +51,8 @@ Integer shiftCode(Qt::KeyboardModifiers modifiers) {
         code |= 4;
     return code;
 }
+
+namespace {
 
 void checkFinite(std::initializer_list<double> values) {
     for (double v : values)

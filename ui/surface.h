@@ -25,6 +25,12 @@ struct DrawCall {
     bool retained = false; // drawn with RetainDrawing on
 };
 
+// The codes that mouse handlers receive: button 1 left, 2 right, 4 middle
+// (a set of held buttons is their sum); shift 1 Shift, 2 Ctrl, 4 Alt.
+Integer buttonCode(Qt::MouseButton button);
+Integer buttonsCode(Qt::MouseButtons buttons);
+Integer shiftCode(Qt::KeyboardModifiers modifiers);
+
 class Surface : public QWidget {
     Q_OBJECT
 public:
