@@ -218,7 +218,7 @@ TEST_F(HuygensTest, ControlsCloseTheBoxesAndReturnToTheMenu) {
     EXPECT_TRUE(window.drawLog().empty()); // the cut line stays
     EXPECT_EQ(shownAt(window, 3000, -1400), red);
 
-    form.Picture1->Placed::setVisible(true);
+    form.Picture1->setVisible(true);
     leftClick(form.Command1);
     EXPECT_FALSE(form.Picture1->Visible());
     EXPECT_NE(shownAt(window, 3000, -1400), red);
