@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-.PHONY: run test build clean format
+.PHONY: run test build clean format test-sanitize stress
 
 build:
 	scripts/setup
@@ -15,3 +15,24 @@ format:
 
 clean:
 	rm -rf build
+
+# The whole suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer.
+test-sanitize:
+	BUILD_DIR=build-sanitize BUILD_TYPE=Debug CMAKE_EXTRA="-DSANITIZE=ON" scripts/setup
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j 2
+
+# Installs the program, its desktop entry, icon and metainfo (under
+# /usr/local unless PREFIX is given: `make install PREFIX=/usr`).
+.PHONY: install
+install: build
+	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
+
+# Many more random interaction sequences than the suite runs (SEEDS=n).
+stress: build
+	cd build && QT_QPA_PLATFORM=offscreen WELLENZEIGER_STRESS_SEEDS=$${SEEDS:-320} \
+	  ./tests/stress_tests --gtest_brief=1

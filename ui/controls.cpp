@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -13,8 +14,12 @@ namespace {
 
 constexpr double twipsPerPixel = 15;
 
+// A position far off the screen is kept as far as a widget can be placed.
 int toPixels(double twips) {
-    return static_cast<int>(std::floor(twips / twipsPerPixel + 0.5));
+    const double pixels = std::floor(twips / twipsPerPixel + 0.5);
+    if (std::isnan(pixels))
+        return 0;
+    return static_cast<int>(std::clamp(pixels, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX)));
 }
 
 void setBackground(QWidget& widget, QPalette::ColorRole role, Colour colour) {

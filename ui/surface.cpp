@@ -54,10 +54,15 @@ Integer shiftCode(Qt::KeyboardModifiers modifiers) {
 
 namespace {
 
+long drawCalls = 0;
+long nonFiniteCalls = 0;
+
 void checkFinite(std::initializer_list<double> values) {
     for (double v : values)
-        if (!std::isfinite(v))
+        if (!std::isfinite(v)) {
+            ++nonFiniteCalls;
             throw DrawingError();
+        }
 }
 
 } // namespace
@@ -235,7 +240,15 @@ void Surface::ensureImages() {
     transientsOverflowed_ = false;
 }
 
+long Surface::drawCallCount() {
+    return drawCalls;
+}
+long Surface::nonFiniteCallCount() {
+    return nonFiniteCalls;
+}
+
 void Surface::record(DrawCall call) {
+    ++drawCalls;
     call.width = drawWidth_;
     call.retained = retain_;
     if (recording_)

@@ -98,6 +98,11 @@ public:
     const std::vector<DrawCall>& drawLog() const { return log_; }
     void clearDrawLog() { log_.clear(); }
 
+    // Drawing calls made on all surfaces, and calls refused for a coordinate
+    // that was not a number or infinite: the stress test watches both.
+    static long drawCallCount();
+    static long nonFiniteCallCount();
+
     // What the surface shows (the screen layer), at device resolution.
     const QImage& screenImage() const { return screen_; }
 

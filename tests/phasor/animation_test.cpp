@@ -146,6 +146,22 @@ TEST_F(PhasorTest, ProbeOutsideTheWave) {
     EXPECT_EQ(f().Picture2->drawLog().size(), 10u);
 }
 
+TEST_F(PhasorTest, FailingDrawingCallLosesOnlyItsStep) {
+    // A base far off any screen makes W1's strip and bar at point 10 fail.
+    f().wave1Base(10) = 1e12f;
+    record(*f().Picture1);
+    runFrames(1);
+    const auto& log = f().Picture1->drawLog();
+    EXPECT_EQ(log.size(), 1u + 99 * 4 + 3 - 2);
+    std::vector<ui::DrawCall> atPoint10;
+    std::copy_if(log.begin(), log.end(), std::back_inserter(atPoint10),
+                 [](const ui::DrawCall& call) { return call.x1 == 300; });
+    ASSERT_EQ(atPoint10.size(), 2u);
+    EXPECT_TRUE(isLine(atPoint10[0], 300, 320, 300, 520, white, 5));
+    EXPECT_TRUE(isLine(atPoint10[1], 300, 580, 300, 980, white, 5));
+    EXPECT_EQ(f().Picture1->DrawWidth(), 2);
+}
+
 TEST_F(PhasorTest, StopDuringAFrameFinishesItWith201EventPoints) {
     // Stopped in the second frame, after point 49's erase strips.
     atEventProcessing(201 + 101, [this] {
