@@ -5,7 +5,10 @@
 #include "hidpi.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImage>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,11 +58,19 @@ bool matchedNearby(const QImage& other, int x, int y, QRgb colour) {
     return false;
 }
 
-// Two pictures of the same logical size; the background is the colour of the
-// top left corner, where no scene draws.
+// The colour most pixels have.
+QRgb background(const QImage& image) {
+    QHash<QRgb, long> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.cbegin(), counts.cend()).key();
+}
+
+// Two pictures of the same logical size.
 Comparison compare(const QImage& a, const QImage& b) {
     Comparison result;
-    const QRgb background = a.pixel(0, 0);
+    const QRgb background = ::background(a);
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);

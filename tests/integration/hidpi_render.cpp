@@ -92,6 +92,17 @@ void save(const ui::Surface& surface, const QString& name) {
     EXPECT_TRUE(image.save(QDir(dir).filePath(name + ".png"))) << name.toStdString();
 }
 
+// The widget shows its backing image pixel for pixel, at device resolution.
+void expectShownAsDrawn(ui::Surface& surface, QRect logical) {
+    const QImage shown = surface.grab(logical).toImage().convertToFormat(QImage::Format_RGB32);
+    const int ratio = screenRatio();
+    const QRect device(logical.topLeft() - surface.innerRect().topLeft(), logical.size());
+    const QImage drawn =
+        surface.screenImage().copy(QRect(device.topLeft() * ratio, device.size() * ratio));
+    ASSERT_EQ(shown.size(), drawn.size());
+    EXPECT_TRUE(shown == drawn);
+}
+
 bool showsColour(const QImage& image, QRgb colour) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -107,7 +118,7 @@ void describe(QTextStream& out, const QString& name, const ui::Form& form) {
     for (const QWidget* child : window.findChildren<QWidget*>()) {
         const QRect box(child->mapTo(&window, QPoint(0, 0)), child->size());
         out << name << ' ' << child->metaObject()->className() << ' ' << box.x() << ',' << box.y()
-            << ' ' << box.width() << 'x' << box.height() << (child->isVisible() ? "" : " hidden")
+            << ' ' << box.width() << 'x' << box.height() << (child->isHidden() ? " hidden" : "")
             << '\n';
     }
 }
@@ -134,6 +145,9 @@ TEST_F(HiDpiRender, StrokesCirclesDotsAndRetainedDrawing) {
     form.window().Line(6000, 2700, 8850, 5100);
     form.window().Circle(7400, 3900, 900, red);
 
+    expectShownAsDrawn(*form.Strokes, form.Strokes->innerRect());
+    expectShownAsDrawn(*form.Retained, form.Retained->innerRect());
+    expectShownAsDrawn(form.window(), QRect(400, 160, 200, 190)); // no control there
     EXPECT_FALSE(showsColour(form.Retained->screenImage(), red));
     EXPECT_FALSE(showsColour(form.Retained->screenImage(), blue));
     save(*form.Strokes, "strokes");

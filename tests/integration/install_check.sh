@@ -8,7 +8,16 @@ set -euo pipefail
 build=$1
 id=org.wellenzeiger.Wellenzeiger
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+# cmake --install rewrites the build's install manifest: keep the one of a
+# real installation, which tells what to remove to uninstall.
+manifest=$build/install_manifest.txt
+saved=$prefix.manifest
+[ -f "$manifest" ] && cp "$manifest" "$saved"
+restore() {
+    if [ -f "$saved" ]; then mv "$saved" "$manifest"; else rm -f "$manifest"; fi
+    rm -rf "$prefix"
+}
+trap restore EXIT
 
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -37,6 +46,9 @@ icon=$prefix/share/icons/hicolor/scalable/apps/$(entry Icon).svg
 [ -f "$icon" ] || fail "Icon=$(entry Icon) has no scalable icon in the hicolor theme"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
 
+grep -q '<name>Wellenzeiger</name>' "$metainfo" || fail "the metainfo has another name"
+grep -q '<summary>.*Huygens-Fresnel-Prinzip</summary>' "$metainfo" ||
+    fail "the metainfo's summary is not the German one"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch the installed desktop entry"
 echo "installed and valid: $(cd "$prefix" && find . -type f | sort | tr '\n' ' ')"
