@@ -36,3 +36,9 @@ install: build
 stress: build
 	cd build && QT_QPA_PLATFORM=offscreen WELLENZEIGER_STRESS_SEEDS=$${SEEDS:-320} \
 	  ./tests/stress_tests --gtest_brief=1
+
+# The benchmark, not part of `make test`: prints one line per figure, "name
+# value unit" (docs/performance.md has the budgets).
+.PHONY: bench
+bench: build
+	bench/run.sh build

@@ -44,7 +44,8 @@ void processEventsUntil(Clock::time_point due) {
     wakeUp.setSingleShot(true);
     wakeUp.setTimerType(Qt::PreciseTimer);
     while (Clock::now() < due) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now());
+        // Rounded up: a wait rounded down to 0 ms would spin until `due`.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now());
         wakeUp.start(static_cast<int>(std::max<long long>(0, left.count())));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         throwIfEnded();

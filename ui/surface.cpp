@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
+#include <map>
 
 namespace ui {
 
@@ -96,7 +98,201 @@ struct Surface::Stroke {
                          : QRectF(a, kind == Kind::Line ? b : a).normalized();
         return box.adjusted(-pad, -pad, pad, pad).toAlignedRect();
     }
+
+    // Calls span(y, left, right) for every row of `image` the stroke may have
+    // painted, with a span of columns that holds every pixel it painted in
+    // that row and perhaps a few more. A line's pixels lie within width / 2
+    // of it plus a little rounding; the margin of the bounds covers both.
+    template <typename Span> void cover(const QRect& image, Span span) const {
+        const QRect box = bounds().intersected(image);
+        if (box.isEmpty())
+            return;
+        if (kind != Kind::Line || a.y() == b.y()) {
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                span(y, box.left(), box.right());
+            return;
+        }
+        const double margin = width / 2 + 2;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            // The part of the line within the margin of this row.
+            double t1 = (y - margin - a.y()) / (b.y() - a.y());
+            double t2 = (y + 1 + margin - a.y()) / (b.y() - a.y());
+            if (t1 > t2)
+                std::swap(t1, t2);
+            t1 = std::max(t1, 0.0);
+            t2 = std::min(t2, 1.0);
+            if (t1 > t2)
+                continue;
+            const double x1 = a.x() + t1 * (b.x() - a.x());
+            const double x2 = a.x() + t2 * (b.x() - a.x());
+            const int left = std::max(box.left(), int(std::floor(std::min(x1, x2) - margin)));
+            const int right = std::min(box.right(), int(std::ceil(std::max(x1, x2) + margin)));
+            if (left <= right)
+                span(y, left, right);
+        }
+    }
 };
+
+namespace {
+
+// Vertical lines, the bars of the wave pictures, are most of what the
+// program draws. The toolkit strokes each one as an outline with round caps,
+// which costs far more than the pixels it fills. The same pixels come from
+// filling rows directly: the rows of the caps are those of a line the toolkit
+// drew once for the pen, the rows between them span the pen's width. A
+// pattern is only used where it reproduced the toolkit's lines exactly, for
+// a range of lengths and places.
+struct RowSpan {
+    int left, right; // columns relative to the line; left > right: none
+    bool operator==(const RowSpan&) const = default;
+};
+
+class VerticalPattern {
+public:
+    // For a pen of `width` device pixels and a line drawn upwards or downwards;
+    // null where the toolkit's lines cannot be reproduced.
+    static const VerticalPattern* forPen(int width, bool upwards) {
+        static std::map<std::pair<int, bool>, std::unique_ptr<VerticalPattern>> patterns;
+        const auto key = std::make_pair(width, upwards);
+        auto found = patterns.find(key);
+        if (found == patterns.end())
+            found = patterns.emplace(key, derive(width, upwards)).first;
+        return found->second.get();
+    }
+
+    int minLength() const { return 2 * split_; }
+    int margin() const { return margin_; }
+
+    // Calls row(dy, span) for every row of a line `length` long (at least
+    // minLength), dy counted from its upper end: the upper cap's rows, the
+    // full rows between, the lower cap's rows.
+    template <typename Row> void forRows(int length, Row row) const {
+        for (int dy = -margin_; dy < split_; ++dy)
+            row(dy, reference_[dy + margin_]);
+        const RowSpan full = reference_[referenceLength() / 2 + margin_];
+        for (int dy = split_; dy <= length - split_; ++dy)
+            row(dy, full);
+        for (int dy = length - split_ + 1; dy < length + margin_; ++dy)
+            row(dy, reference_[dy - length + referenceLength() + margin_]);
+    }
+
+private:
+    static constexpr int maxWidth = 32;
+
+    int referenceLength() const { return 2 * split_ + 4; }
+
+    // The rows the toolkit paints for the line, from `margin` above its upper
+    // end to `margin` below its lower end; none if a row is not one run or
+    // the line reaches the margin's edge.
+    static std::optional<std::vector<RowSpan>> toolkitRows(int width, bool upwards, int length,
+                                                           int margin, QPoint shift) {
+        const int x = margin + shift.x();
+        const int top = margin + shift.y();
+        QImage image(x + margin, top + length + margin, QImage::Format_RGB32);
+        image.fill(0xffffffffu);
+        {
+            QPainter painter(&image);
+            painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPointF a(x, top), b(x, top + length);
+            if (upwards)
+                std::swap(a, b);
+            painter.drawLine(a, b);
+        }
+        std::vector<RowSpan> rows;
+        for (int y = top - margin; y < top + length + margin; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            int left = image.width(), right = -1, count = 0;
+            for (int i = 0; i < image.width(); ++i) {
+                if (line[i] != 0xffffffffu) {
+                    left = std::min(left, i);
+                    right = std::max(right, i);
+                    ++count;
+                }
+            }
+            if (count == 0) {
+                rows.push_back({1, 0});
+                continue;
+            }
+            const bool edge = y == top - margin || y == top + length + margin - 1 || left == 0 ||
+                              right == image.width() - 1;
+            if (edge || count != right - left + 1)
+                return std::nullopt;
+            rows.push_back({left - x, right - x});
+        }
+        return rows;
+    }
+
+    static std::unique_ptr<VerticalPattern> derive(int width, bool upwards) {
+        if (width < 1 || width > maxWidth)
+            return nullptr;
+        auto pattern = std::make_unique<VerticalPattern>();
+        pattern->split_ = width + 2;
+        pattern->margin_ = width + 4;
+        const auto reference =
+            toolkitRows(width, upwards, pattern->referenceLength(), pattern->margin_, {0, 0});
+        if (!reference)
+            return nullptr;
+        pattern->reference_ = *reference;
+        for (int length = pattern->minLength(); length < pattern->minLength() + 24; ++length) {
+            for (QPoint shift : {QPoint(0, 0), QPoint(1, 3), QPoint(17, 30)}) {
+                const auto drawn = toolkitRows(width, upwards, length, pattern->margin_, shift);
+                if (!drawn || *drawn != pattern->rows(length))
+                    return nullptr;
+            }
+        }
+        return pattern;
+    }
+
+    std::vector<RowSpan> rows(int length) const {
+        std::vector<RowSpan> rows;
+        forRows(length, [&](int, RowSpan span) { rows.push_back(span); });
+        return rows;
+    }
+
+    int split_ = 0;  // rows from each end that belong to the cap's pattern
+    int margin_ = 0; // rows and columns around the line that the pen may reach
+    std::vector<RowSpan> reference_;
+};
+
+// Fills the rows of a vertical line if a pattern reproduces the toolkit's
+// stroke of it; false if the toolkit has to draw it. Integer pen widths and
+// whole pixels only, and only lines whose pen stays inside the image.
+bool fillVerticalLine(QImage& image, std::unique_ptr<QPainter>& painter, QPointF a, QPointF b,
+                      double width, Colour colour) {
+    if (a.x() != b.x() || a.y() == b.y() || width != std::floor(width))
+        return false;
+    const VerticalPattern* pattern = VerticalPattern::forPen(int(width), a.y() > b.y());
+    if (!pattern)
+        return false;
+    const int x = int(a.x());
+    const int top = int(std::min(a.y(), b.y()));
+    const int length = int(std::abs(b.y() - a.y()));
+    const int margin = pattern->margin();
+    if (length < pattern->minLength() ||
+        !image.rect().contains(
+            QRect(x - margin, top - margin, 2 * margin + 1, length + 2 * margin)))
+        return false;
+    if (!image.isDetached())
+        painter.reset(); // writing detaches the image from its copies; the painter would not
+    const QRgb pixel = 0xff000000u | colour;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    pattern->forRows(length, [&](int dy, RowSpan span) {
+        auto* line = reinterpret_cast<QRgb*>(bits + (top + dy) * stride) + x;
+        for (int i = span.left; i <= span.right; ++i)
+            line[i] = pixel;
+    });
+    return true;
+}
+
+// Copies columns left..right of row y between two images of the same size
+// and format. No painter may be open on `to`.
+void copyRow(const QImage& from, QImage& to, int y, int left, int right) {
+    std::memcpy(to.scanLine(y) + left * sizeof(QRgb), from.constScanLine(y) + left * sizeof(QRgb),
+                (right - left + 1) * sizeof(QRgb));
+}
+
+} // namespace
 
 Surface::Surface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -105,6 +301,41 @@ Surface::Surface(QWidget* parent) : QWidget(parent) {
 
 Surface::~Surface() {
     Presenter::instance().forget(this);
+}
+
+// Opening a painter costs more than most strokes, so each image keeps one
+// open between drawing calls. It is closed before the image is replaced,
+// filled or written row by row.
+QPainter& Surface::painterOn(QImage& image, std::unique_ptr<QPainter>& painter) {
+    if (painter && !image.isDetached())
+        painter.reset(); // a new painter detaches the image from its copies
+    if (!painter) {
+        painter = std::make_unique<QPainter>(&image);
+        painter->setBrush(Qt::NoBrush);
+    }
+    return *painter;
+}
+
+void Surface::endPainting() {
+    screenPainter_.reset();
+    persistentPainter_.reset();
+}
+
+// The screen layer shows the persistent image and nothing else: no
+// transient stroke is on it.
+bool Surface::layersEqual() const {
+    return !persistent_.isNull() && transients_.empty() && !transientsOverflowed_;
+}
+
+// Brings the persistent image up to the retained drawing that went to the
+// screen layer only, before the layers part.
+void Surface::syncPersistent() {
+    if (persistentBehind_.isEmpty())
+        return;
+    persistentPainter_.reset();
+    for (int y = persistentBehind_.top(); y <= persistentBehind_.bottom(); ++y)
+        copyRow(screen_, persistent_, y, persistentBehind_.left(), persistentBehind_.right());
+    persistentBehind_ = {};
 }
 
 double Surface::ScaleWidth() const {
@@ -152,10 +383,13 @@ void Surface::setBackColor(Colour colour) {
     backColor_ = colour;
     setRetainDrawing(retain_);
     ensureImages();
+    endPainting();
     screen_.fill(colour);
     if (!persistent_.isNull())
         persistent_.fill(colour);
+    persistentBehind_ = {};
     transients_.clear();
+    transientsOverflowed_ = false;
     markDirty(screen_.rect());
 }
 
@@ -224,6 +458,8 @@ void Surface::ensureImages() {
     const QSize size = (QSizeF(innerRect().size()) * deviceRatio()).toSize().expandedTo({1, 1});
     if (screen_.size() == size)
         return;
+    endPainting();
+    syncPersistent();
     auto resized = [&](const QImage& old) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(backColor_);
@@ -236,8 +472,9 @@ void Surface::ensureImages() {
     screen_ = resized(screen_);
     if (!persistent_.isNull())
         persistent_ = resized(persistent_);
+    // Strokes no longer listed can only be cleared with the whole image.
+    transientsOverflowed_ = transientsOverflowed_ || !transients_.empty();
     transients_.clear();
-    transientsOverflowed_ = false;
 }
 
 long Surface::drawCallCount() {
@@ -257,22 +494,37 @@ void Surface::record(DrawCall call) {
 
 void Surface::draw(const Stroke& stroke, Colour colour) {
     ensureImages();
-    QPen pen(QColor::fromRgb(colour), stroke.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    auto paintOn = [&](QImage& image) {
-        QPainter painter(&image);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        stroke.paint(painter);
-    };
-    paintOn(screen_);
-    if (retain_) {
-        paintOn(persistent_);
-    } else if (transients_.size() < maxTransients) {
-        transients_.push_back(stroke);
-    } else {
-        transientsOverflowed_ = true;
+    if (penColour_ != colour || pen_.widthF() != stroke.width) {
+        pen_ =
+            QPen(QColor::fromRgb(colour), stroke.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        penColour_ = colour;
     }
-    markDirty(stroke.bounds());
+    auto paintOn = [&](QImage& image, std::unique_ptr<QPainter>& painter) {
+        if (stroke.kind == Stroke::Kind::Line &&
+            fillVerticalLine(image, painter, stroke.a, stroke.b, stroke.width, colour))
+            return;
+        QPainter& p = painterOn(image, painter);
+        p.setPen(pen_);
+        stroke.paint(p);
+    };
+    const QRect bounds = stroke.bounds();
+    if (retain_ && layersEqual()) {
+        // Drawn once; the persistent image copies it when the layers part.
+        paintOn(screen_, screenPainter_);
+        persistentBehind_ |= bounds.intersected(screen_.rect());
+    } else {
+        if (!retain_)
+            syncPersistent();
+        paintOn(screen_, screenPainter_);
+        if (retain_) {
+            paintOn(persistent_, persistentPainter_);
+        } else if (transients_.size() < maxTransients) {
+            transients_.push_back(stroke);
+        } else {
+            transientsOverflowed_ = true;
+        }
+    }
+    markDirty(bounds);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
@@ -322,6 +574,11 @@ void Surface::Cls() {
     currentX_ = 0;
     currentY_ = 0;
     if (retain_ || persistent_.isNull() || transientsOverflowed_) {
+        endPainting();
+        if (retain_)
+            persistentBehind_ = {}; // both layers are cleared
+        else
+            syncPersistent();
         if (retain_ && !persistent_.isNull())
             persistent_.fill(backColor_);
         if (persistent_.isNull() || retain_)
@@ -336,20 +593,18 @@ void Surface::Cls() {
     restoreTransients();
 }
 
-// Clears the screen layer back to the persistent image by painting over each
-// transient stroke, a little wider, with the persistent image itself.
+// Clears the screen layer back to the persistent image where transient
+// strokes were drawn. Elsewhere the layers are equal, so copying rows of the
+// persistent image over a little more than each stroke covered restores
+// exactly, and costs far less than stroking again.
 void Surface::restoreTransients() {
-    {
-        QPainter painter(&screen_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.setBrush(Qt::NoBrush);
-        const QBrush source(persistent_);
-        for (const Stroke& stroke : transients_) {
-            painter.setPen(
-                QPen(source, stroke.width + 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            stroke.paint(painter);
-            markDirty(stroke.bounds());
-        }
+    screenPainter_.reset();
+    const QRect image = screen_.rect();
+    for (const Stroke& stroke : transients_) {
+        stroke.cover(image, [&](int y, int left, int right) {
+            copyRow(persistent_, screen_, y, left, right);
+        });
+        markDirty(stroke.bounds());
     }
     transients_.clear();
 }

@@ -7,8 +7,10 @@
 #include "ui/numeric.h"
 
 #include <QImage>
+#include <QPen>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -126,6 +128,10 @@ private:
     double deviceRatio() const;
     void record(DrawCall call);
     void draw(const Stroke& stroke, Colour colour);
+    QPainter& painterOn(QImage& image, std::unique_ptr<QPainter>& painter);
+    void endPainting();
+    bool layersEqual() const;
+    void syncPersistent();
     void restoreTransients();
     void markDirty(const QRect& deviceRect);
     void dispatchMouse(QMouseEvent* event, const MouseHandler& handler, Integer button);
@@ -140,6 +146,14 @@ private:
 
     QImage screen_;     // what is shown
     QImage persistent_; // the retained image, once RetainDrawing was on
+    // Painters kept open on the images between drawing calls.
+    std::unique_ptr<QPainter> screenPainter_, persistentPainter_;
+    // The pen of the last stroke, for the next one of the same colour and width.
+    QPen pen_{QColor::fromRgb(WindowText), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
+    Colour penColour_ = WindowText;
+    // While the layers are equal, retained drawing goes to the screen layer
+    // only; this is where the persistent image has yet to catch up.
+    QRect persistentBehind_;
     std::vector<Stroke> transients_;
     bool transientsOverflowed_ = false;
     QRect dirty_; // in device pixels
