@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <cmath>
 #include <cstring>
-#include <map>
 
 namespace ui {
 
@@ -71,13 +70,54 @@ void checkFinite(std::initializer_list<double> values) {
 
 // A transient drawing in device pixels, kept so that Cls can restore exactly
 // the pixels it covered instead of the whole image.
+// A round dot filling the pixels of `square` whose centres lie within its
+// inscribed circle, row by row.
+static void fillDisc(QPainter& painter, const QRect& square, const QColor& colour) {
+    const double radius = square.width() / 2.0;
+    for (int row = 0; row < square.height(); ++row) {
+        const double dy = row + 0.5 - radius;
+        int inset = 0;
+        while (inset < radius && std::pow(inset + 0.5 - radius, 2) + dy * dy > radius * radius)
+            ++inset;
+        painter.fillRect(square.left() + inset, square.top() + row, square.width() - 2 * inset, 1,
+                         colour);
+    }
+}
+
 struct Surface::Stroke {
     enum class Kind { Line, Ellipse, Dot };
     Kind kind;
     QPointF a, b; // line: from a to b; ellipse: centre a, radius b.x(); dot: at a
     double width; // device pixels
 
-    void paint(QPainter& painter) const {
+    // Upright and level lines, the bars of the wave pictures and most of
+    // what the program draws, are the pen's square swept along the line: one
+    // rectangle fill instead of an outline stroked with round caps, which
+    // costs far more than the few pixels it would round off at the ends.
+    bool isUpright() const { return kind == Kind::Line && (a.x() == b.x() || a.y() == b.y()); }
+
+    // The pixels a pen square covers around a line or a dot, the pen's
+    // pixel count wide, centred on the pixel of the point.
+    QRect sweptRect() const {
+        const int pen = std::max(1, int(std::lround(width)));
+        const int before = pen / 2;
+        const int after = pen - 1 - before;
+        const QPoint to = kind == Kind::Line ? b.toPoint() : a.toPoint();
+        return QRect(
+            QPoint(std::min(int(a.x()), to.x()) - before, std::min(int(a.y()), to.y()) - before),
+            QPoint(std::max(int(a.x()), to.x()) + after, std::max(int(a.y()), to.y()) + after));
+    }
+
+    void paint(QPainter& painter, const QPen& pen) const {
+        if (isUpright()) {
+            painter.fillRect(sweptRect(), pen.color());
+            return;
+        }
+        if (kind == Kind::Dot && width > 1) {
+            fillDisc(painter, sweptRect(), pen.color());
+            return;
+        }
+        painter.setPen(pen);
         switch (kind) {
         case Kind::Line:
             painter.drawLine(a, b);
@@ -134,156 +174,6 @@ struct Surface::Stroke {
 };
 
 namespace {
-
-// Vertical lines, the bars of the wave pictures, are most of what the
-// program draws. The toolkit strokes each one as an outline with round caps,
-// which costs far more than the pixels it fills. The same pixels come from
-// filling rows directly: the rows of the caps are those of a line the toolkit
-// drew once for the pen, the rows between them span the pen's width. A
-// pattern is only used where it reproduced the toolkit's lines exactly, for
-// a range of lengths and places.
-struct RowSpan {
-    int left, right; // columns relative to the line; left > right: none
-    bool operator==(const RowSpan&) const = default;
-};
-
-class VerticalPattern {
-public:
-    // For a pen of `width` device pixels and a line drawn upwards or downwards;
-    // null where the toolkit's lines cannot be reproduced.
-    static const VerticalPattern* forPen(int width, bool upwards) {
-        static std::map<std::pair<int, bool>, std::unique_ptr<VerticalPattern>> patterns;
-        const auto key = std::make_pair(width, upwards);
-        auto found = patterns.find(key);
-        if (found == patterns.end())
-            found = patterns.emplace(key, derive(width, upwards)).first;
-        return found->second.get();
-    }
-
-    int minLength() const { return 2 * split_; }
-    int margin() const { return margin_; }
-
-    // Calls row(dy, span) for every row of a line `length` long (at least
-    // minLength), dy counted from its upper end: the upper cap's rows, the
-    // full rows between, the lower cap's rows.
-    template <typename Row> void forRows(int length, Row row) const {
-        for (int dy = -margin_; dy < split_; ++dy)
-            row(dy, reference_[dy + margin_]);
-        const RowSpan full = reference_[referenceLength() / 2 + margin_];
-        for (int dy = split_; dy <= length - split_; ++dy)
-            row(dy, full);
-        for (int dy = length - split_ + 1; dy < length + margin_; ++dy)
-            row(dy, reference_[dy - length + referenceLength() + margin_]);
-    }
-
-private:
-    static constexpr int maxWidth = 32;
-
-    int referenceLength() const { return 2 * split_ + 4; }
-
-    // The rows the toolkit paints for the line, from `margin` above its upper
-    // end to `margin` below its lower end; none if a row is not one run or
-    // the line reaches the margin's edge.
-    static std::optional<std::vector<RowSpan>> toolkitRows(int width, bool upwards, int length,
-                                                           int margin, QPoint shift) {
-        const int x = margin + shift.x();
-        const int top = margin + shift.y();
-        QImage image(x + margin, top + length + margin, QImage::Format_RGB32);
-        image.fill(0xffffffffu);
-        {
-            QPainter painter(&image);
-            painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            QPointF a(x, top), b(x, top + length);
-            if (upwards)
-                std::swap(a, b);
-            painter.drawLine(a, b);
-        }
-        std::vector<RowSpan> rows;
-        for (int y = top - margin; y < top + length + margin; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            int left = image.width(), right = -1, count = 0;
-            for (int i = 0; i < image.width(); ++i) {
-                if (line[i] != 0xffffffffu) {
-                    left = std::min(left, i);
-                    right = std::max(right, i);
-                    ++count;
-                }
-            }
-            if (count == 0) {
-                rows.push_back({1, 0});
-                continue;
-            }
-            const bool edge = y == top - margin || y == top + length + margin - 1 || left == 0 ||
-                              right == image.width() - 1;
-            if (edge || count != right - left + 1)
-                return std::nullopt;
-            rows.push_back({left - x, right - x});
-        }
-        return rows;
-    }
-
-    static std::unique_ptr<VerticalPattern> derive(int width, bool upwards) {
-        if (width < 1 || width > maxWidth)
-            return nullptr;
-        auto pattern = std::make_unique<VerticalPattern>();
-        pattern->split_ = width + 2;
-        pattern->margin_ = width + 4;
-        const auto reference =
-            toolkitRows(width, upwards, pattern->referenceLength(), pattern->margin_, {0, 0});
-        if (!reference)
-            return nullptr;
-        pattern->reference_ = *reference;
-        for (int length = pattern->minLength(); length < pattern->minLength() + 24; ++length) {
-            for (QPoint shift : {QPoint(0, 0), QPoint(1, 3), QPoint(17, 30)}) {
-                const auto drawn = toolkitRows(width, upwards, length, pattern->margin_, shift);
-                if (!drawn || *drawn != pattern->rows(length))
-                    return nullptr;
-            }
-        }
-        return pattern;
-    }
-
-    std::vector<RowSpan> rows(int length) const {
-        std::vector<RowSpan> rows;
-        forRows(length, [&](int, RowSpan span) { rows.push_back(span); });
-        return rows;
-    }
-
-    int split_ = 0;  // rows from each end that belong to the cap's pattern
-    int margin_ = 0; // rows and columns around the line that the pen may reach
-    std::vector<RowSpan> reference_;
-};
-
-// Fills the rows of a vertical line if a pattern reproduces the toolkit's
-// stroke of it; false if the toolkit has to draw it. Integer pen widths and
-// whole pixels only, and only lines whose pen stays inside the image.
-bool fillVerticalLine(QImage& image, std::unique_ptr<QPainter>& painter, QPointF a, QPointF b,
-                      double width, Colour colour) {
-    if (a.x() != b.x() || a.y() == b.y() || width != std::floor(width))
-        return false;
-    const VerticalPattern* pattern = VerticalPattern::forPen(int(width), a.y() > b.y());
-    if (!pattern)
-        return false;
-    const int x = int(a.x());
-    const int top = int(std::min(a.y(), b.y()));
-    const int length = int(std::abs(b.y() - a.y()));
-    const int margin = pattern->margin();
-    if (length < pattern->minLength() ||
-        !image.rect().contains(
-            QRect(x - margin, top - margin, 2 * margin + 1, length + 2 * margin)))
-        return false;
-    if (!image.isDetached())
-        painter.reset(); // writing detaches the image from its copies; the painter would not
-    const QRgb pixel = 0xff000000u | colour;
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    pattern->forRows(length, [&](int dy, RowSpan span) {
-        auto* line = reinterpret_cast<QRgb*>(bits + (top + dy) * stride) + x;
-        for (int i = span.left; i <= span.right; ++i)
-            line[i] = pixel;
-    });
-    return true;
-}
 
 // Copies columns left..right of row y between two images of the same size
 // and format. No painter may be open on `to`.
@@ -500,12 +390,7 @@ void Surface::draw(const Stroke& stroke, Colour colour) {
         penColour_ = colour;
     }
     auto paintOn = [&](QImage& image, std::unique_ptr<QPainter>& painter) {
-        if (stroke.kind == Stroke::Kind::Line &&
-            fillVerticalLine(image, painter, stroke.a, stroke.b, stroke.width, colour))
-            return;
-        QPainter& p = painterOn(image, painter);
-        p.setPen(pen_);
-        stroke.paint(p);
+        stroke.paint(painterOn(image, painter), pen_);
     };
     const QRect bounds = stroke.bounds();
     if (retain_ && layersEqual()) {
