@@ -31,6 +31,9 @@ void Form2::AnimateWaves() {
         DrawProbeBars();
         DrawPhasorDiagram();
         DrawWaveBars();
+        // The frame is shown complete, with the probe point's coloured bars
+        // that the next step erases again.
+        ui::PresentFrame();
         EraseProbeBars();
         runStep([&] { timePhase = ui::toSingle(timePhase + phaseStep); });
         ui::DoEventsUntilNextFrame(framePeriodMs);

@@ -25,8 +25,10 @@ Presenter::Presenter(QObject* parent) : QObject(parent) {
 void Presenter::schedule(Surface* surface) {
     if (std::find(pending_.begin(), pending_.end(), surface) == pending_.end())
         pending_.emplace_back(surface);
-    if (!timer_.isActive())
-        timer_.start(std::max<int>(0, refreshMs - static_cast<int>(sinceLast_.elapsed())));
+    if (!timer_.isActive()) {
+        const int wait = std::max(refreshMs, holdMs_) - static_cast<int>(sinceLast_.elapsed());
+        timer_.start(std::max(0, wait));
+    }
 }
 
 void Presenter::forget(Surface* surface) {
@@ -34,13 +36,22 @@ void Presenter::forget(Surface* surface) {
 }
 
 void Presenter::presentNow() {
+    presentAll(Surface::Repaint::Soon, 0);
+}
+
+void Presenter::presentFrame(int holdMs) {
+    presentAll(Surface::Repaint::AtOnce, holdMs);
+}
+
+void Presenter::presentAll(Surface::Repaint when, int holdMs) {
     timer_.stop();
     auto surfaces = std::move(pending_);
     pending_.clear();
     for (const auto& surface : surfaces)
         if (surface)
-            surface->present();
+            surface->present(when);
     sinceLast_.restart();
+    holdMs_ = holdMs;
 }
 
 } // namespace ui

@@ -2,6 +2,8 @@
 // Repaints changed surfaces at most once per display refresh, however often
 // the program draws or processes events in between.
 
+#include "ui/surface.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -9,8 +11,6 @@
 #include <vector>
 
 namespace ui {
-
-class Surface;
 
 class Presenter : public QObject {
     Q_OBJECT
@@ -20,16 +20,23 @@ public:
     // A surface has something new to show.
     void schedule(Surface* surface);
     void forget(Surface* surface);
-    // Repaints every changed surface now.
+    // Repaints every changed surface now (at the next event processing).
     void presentNow();
+    // Repaints every changed surface at once, before returning, and leaves
+    // the repaints of the next `holdMs` to the caller's next frame: a running
+    // animation shows each frame as it stood when it was complete, never a
+    // half-drawn one.
+    void presentFrame(int holdMs);
 
     static constexpr int refreshMs = 16;
 
 private:
     explicit Presenter(QObject* parent);
+    void presentAll(Surface::Repaint when, int holdMs);
     std::vector<QPointer<Surface>> pending_;
     QTimer timer_;
     QElapsedTimer sinceLast_;
+    int holdMs_ = 0; // counted from the last repaint
 };
 
 } // namespace ui

@@ -79,8 +79,12 @@ void DoEvents() {
     throwIfEnded();
 }
 
+void PresentFrame() {
+    throwIfEnded();
+    Presenter::instance().presentFrame(2 * Presenter::refreshMs + 1);
+}
+
 void DoEventsUntilNextFrame(double periodMs) {
-    Presenter::instance().presentNow();
     DoEvents();
     if (!state().pacing)
         return;

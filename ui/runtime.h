@@ -27,10 +27,14 @@ bool programEnded();
 // caller. Surfaces repaint at most once per display refresh, not on every call.
 void DoEvents();
 
-// Shows what has been drawn now, then keeps processing events without
-// spinning until `periodMs` have passed since the previous call (the animation
-// uses it once per frame). With pacing off it only presents and processes
-// events once.
+// Shows at once what has been drawn, as a complete frame of an animation:
+// nothing is repainted in between until the next frame is presented (or a
+// little longer than two refreshes have passed).
+void PresentFrame();
+
+// Processes events and keeps processing them, without spinning, until
+// `periodMs` have passed since the previous call (the animation uses it once
+// per frame). With pacing off it processes events once.
 void DoEventsUntilNextFrame(double periodMs);
 void setFramePacing(bool on);
 

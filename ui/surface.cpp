@@ -504,7 +504,7 @@ void Surface::markDirty(const QRect& deviceRect) {
         Presenter::instance().schedule(this);
 }
 
-void Surface::present() {
+void Surface::present(Repaint when) {
     if (dirty_.isEmpty())
         return;
     const double ratio = deviceRatio();
@@ -513,7 +513,10 @@ void Surface::present() {
                               .toAlignedRect()
                               .translated(innerRect().topLeft());
     dirty_ = {};
-    update(logical);
+    if (when == Repaint::AtOnce)
+        repaint(logical);
+    else
+        update(logical);
 }
 
 void Surface::paintEvent(QPaintEvent* event) {

@@ -108,8 +108,10 @@ public:
     // What the surface shows (the screen layer), at device resolution.
     const QImage& screenImage() const { return screen_; }
 
-    // Repaints the changed rectangle; the presenter calls it once per refresh.
-    void present();
+    // Repaints the changed rectangle, at the next event processing or at
+    // once; the presenter calls it once per refresh.
+    enum class Repaint { Soon, AtOnce };
+    void present(Repaint when = Repaint::Soon);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

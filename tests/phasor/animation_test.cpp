@@ -3,6 +3,7 @@
 #include "phasor/wave_model.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 
 using namespace phasor;
 
@@ -239,4 +240,27 @@ TEST_F(PhasorTest, FramesAreNotPresentedFasterThanSixtyASecond) {
     runFrames(frames);
     // Two frames of slack for the first one and the timer's granularity.
     EXPECT_LE(frames, 60 * (clock.nsecsElapsed() / 1e9) + 2);
+}
+
+TEST_F(PhasorTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
+    // The probe bar stands from the frame's start until its end; a repaint
+    // must never show its column erased.
+    struct PaintWatch : QObject {
+        ui::Surface* picture;
+        QPoint pixel;
+        std::vector<QRgb> seen;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                seen.push_back(picture->screenImage().pixel(pixel));
+            return false;
+        }
+    } watch;
+    watch.picture = f().Picture1;
+    watch.pixel = pixelAt(*f().Picture1, 1500, 175) - f().Picture1->innerRect().topLeft();
+    f().Picture1->installEventFilter(&watch);
+    runFrames(5);
+    f().Picture1->removeEventFilter(&watch);
+    ASSERT_GE(watch.seen.size(), 5u);
+    for (QRgb colour : watch.seen)
+        EXPECT_EQ(colour, phasor::green);
 }
