@@ -7,19 +7,20 @@
 
 namespace {
 
-bool anyWindowVisible() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            return true;
-    return false;
-}
-
-// Its Form_Unload has run or is still on the stack.
-bool unloadStarted(ui::Form& form) { return form.unloading() || !form.loaded(); }
-
 void closeBox(ui::Form& form) {
     QCloseEvent close;
     QApplication::sendEvent(&form.window(), &close);
+}
+
+// The program has ended after every loaded window began unloading (its
+// Form_Unload has run or is still on the stack), and no window shows.
+void expectShutDown(App& app) {
+    EXPECT_TRUE(ui::programEnded());
+    for (ui::Form* form :
+         std::initializer_list<ui::Form*>{&app.form1(), &app.form2(), &app.form3()})
+        EXPECT_TRUE(form->unloading() || !form->loaded()) << form->caption().toStdString();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace
@@ -36,7 +37,8 @@ TEST_F(AppTest, MenuWindowIsLaidOutAtTheTopLeftWithItsExactTexts) {
     EXPECT_EQ(menu.Command2->Caption(), "Zeigerformalismus");
     EXPECT_EQ(menu.Command3->Caption(), "Ende");
     EXPECT_TRUE(menu.Label2->Caption().startsWith("Das Programm erläutert den Begriff  des "));
-    EXPECT_TRUE(menu.Label2->Caption().endsWith("gegen- einander verschobenen Wellen berechnet werden."));
+    EXPECT_TRUE(
+        menu.Label2->Caption().endsWith("gegen- einander verschobenen Wellen berechnet werden."));
     EXPECT_TRUE(menu.Label3->Caption().contains(
         "Einhüllenden  das Momentbild eines Wellenfeldes entsteht." + QString(24, ' ') + "Durch "));
     EXPECT_TRUE(menu.Label3->Caption().contains("über das  Wellenfeld"));
@@ -61,30 +63,24 @@ TEST_F(AppTest, MenuWindowIsLaidOutAtTheTopLeftWithItsExactTexts) {
     EXPECT_EQ(menu.Label3->nextInFocusChain(), menu.Command3);
 }
 
-TEST_F(AppTest, EndeRightAfterStartEndsWithoutShowingAnotherWindow) {
+TEST_F(AppTest, EndeRightAfterStartEndsWithoutLoadingAnotherWindow) {
     leftClick(app->form1().Command3);
-    EXPECT_TRUE(ui::programEnded());
+    expectShutDown(*app);
     EXPECT_FALSE(app->form2().loaded());
     EXPECT_FALSE(app->form3().loaded());
-    EXPECT_FALSE(anyWindowVisible());
 }
 
-TEST_F(AppTest, EveryCloseBoxEndsTheProgramAfterEachLoadedWindowBeganUnloading) {
+TEST_F(AppTest, TheMenuCloseBoxEndsTheProgramWhileTheMenuUnloads) {
     closeBox(app->form1());
-    EXPECT_TRUE(ui::programEnded());
+    expectShutDown(*app);
     EXPECT_TRUE(app->form1().unloading());
-    EXPECT_FALSE(anyWindowVisible());
 }
 
 TEST_F(AppTest, ClosingThePhasorWindowEndsTheProgramWithTheHiddenMenu) {
     leftClick(app->form1().Command2);
     ASSERT_TRUE(app->form2().visible());
-    EXPECT_FALSE(app->form1().visible());
     closeBox(app->form2());
-    EXPECT_TRUE(ui::programEnded());
-    EXPECT_TRUE(unloadStarted(app->form1()));
-    EXPECT_TRUE(unloadStarted(app->form2()));
-    EXPECT_FALSE(anyWindowVisible());
+    expectShutDown(*app);
 }
 
 TEST_F(AppTest, ClosingTheHuygensWindowEndsTheProgram) {
@@ -92,10 +88,7 @@ TEST_F(AppTest, ClosingTheHuygensWindowEndsTheProgram) {
     leftClick(app->form1().Command1); // the menu is hidden but its button still works
     ASSERT_TRUE(app->form3().visible());
     closeBox(app->form3());
-    EXPECT_TRUE(ui::programEnded());
-    EXPECT_TRUE(unloadStarted(app->form1()));
-    EXPECT_TRUE(unloadStarted(app->form2()));
-    EXPECT_TRUE(unloadStarted(app->form3()));
+    expectShutDown(*app);
 }
 
 TEST_F(AppTest, DemonstrationWindowsOpenOnceAndComeBackWithTheirState) {

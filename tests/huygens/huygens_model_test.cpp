@@ -14,23 +14,11 @@ ui::Single phaseAt(ui::Single x, ui::Single y, ui::Single sourceY, ui::Integer w
 } // namespace
 
 TEST(HuygensModel, PhaseFollowsTheDistanceInWavelengths) {
-    EXPECT_EQ(phaseAt(0, -150, -150, 100), 0.0f); // on the source itself
-    EXPECT_EQ(phaseAt(300, 400, 0, 100), 0.0f);   // 500 = 5 wavelengths
+    EXPECT_EQ(phaseAt(300, 400, 0, 100), 0.0f); // 500 = 5 wavelengths
     EXPECT_EQ(phaseAt(0, 350, 0, 70), 0.0f);
     EXPECT_FLOAT_EQ(phaseAt(0, 550, 0, 100), static_cast<float>(pi)); // half a wavelength more
     EXPECT_FLOAT_EQ(phaseAt(0, 25, 0, 100), static_cast<float>(pi / 2));
     EXPECT_LT(phaseAt(0, 99.99f, 0, 100), 2 * pi);
-}
-
-TEST(HuygensModel, SourcesSymmetricAboutTheAxisHaveEqualPhases) {
-    for (ui::Integer i = 0; i <= 6; ++i) {
-        const ui::Single above = sourceRowY(50, i, 6);
-        const ui::Single below = sourceRowY(50, static_cast<ui::Integer>(12 - i), 6);
-        EXPECT_EQ(above, -below);
-        EXPECT_EQ(phaseAt(1234.5f, 0, above, 70), phaseAt(1234.5f, 0, below, 70));
-    }
-    EXPECT_EQ(sourceRowY(50, 0, 3), -150.0f);
-    EXPECT_EQ(sourceRowY(50, 3, 3), 0.0f);
 }
 
 TEST(HuygensModel, ChainOfEqualPhasesIsStraight) {
@@ -38,9 +26,5 @@ TEST(HuygensModel, ChainOfEqualPhasesIsStraight) {
     EXPECT_NEAR(tip.x, 560 * std::cos(0.5), 1e-3);
     EXPECT_NEAR(tip.y, 560 * std::sin(0.5), 1e-3);
     EXPECT_NEAR(amplitudeOf(tip), 560, 1e-3);
-    // Opposite phasors cancel; taking one away reverses it.
     EXPECT_NEAR(amplitudeOf(chainSum({0.0f, static_cast<float>(pi)})), 0, 1e-4);
-    const ChainTip back = subtractPhasor({}, 0);
-    EXPECT_EQ(back.x, -80);
-    EXPECT_EQ(back.y, 0);
 }

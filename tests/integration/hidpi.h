@@ -4,30 +4,20 @@
 // tests then read the runs at ratio 1 and 2.
 
 #include <QDir>
-#include <QString>
-#include <QtGlobal>
+#include <QStringList>
 
 namespace hidpi {
 
-// The pictures every render run writes, by file name without ".png".
-inline const QStringList& pictureNames() {
-    static const QStringList names = {
-        "strokes",         // lines of pens 1 to 6, circles and dots
-        "retained",        // retained drawing left after a Cls of transient strokes
-        "scene_window",    // drawing on a window's own client area
-        "phasor_waves",    // the phasor window's first animation frame: the waves
-        "phasor_box",      // ... and the phasors at the probe point
-        "huygens_field",   // the Huygens wave field after a left click and a scan
-        "huygens_phasors", // the phasor box of the left click
-        "huygens_scan",    // the amplitude plot of the right-click scan
-    };
-    return names;
-}
+// The pictures every render run writes, by file name without ".png": strokes
+// of pens 1 to 6, retained drawing left after a Cls, drawing on a window's
+// client area, the phasor window's first frame, the Huygens window after a
+// left click and a scan.
+inline const QStringList pictureNames = {"strokes",         "retained",    "scene_window",
+                                         "phasor_waves",    "phasor_box",  "huygens_field",
+                                         "huygens_phasors", "huygens_scan"};
 
-// Control geometries in logical pixels, one line per widget.
-inline QString geometryFile() {
-    return "geometry.txt";
-}
+// Control geometries of the three windows in logical pixels, one line per widget.
+inline const QString geometryFile = "geometry.txt";
 
 inline QString runDirectory(int ratio) {
     return QDir(qEnvironmentVariable("HIDPI_DIR")).filePath(QString("dpr%1").arg(ratio));

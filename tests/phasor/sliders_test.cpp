@@ -1,10 +1,6 @@
 #include "phasor_fixture.h"
 
-#include "phasor/wave_model.h"
-
 #include <QLocale>
-
-using namespace phasor;
 
 TEST_F(PhasorTest, SpeedSliderSetsFactorTextAndRestartsTheTime) {
     recordBoth();
@@ -44,7 +40,7 @@ TEST_F(PhasorTest, WavelengthAndShiftRedrawTheStillRowsReversed) {
     const ui::Single phase = ui::toSingle(stillPhase(7, f().phasePerStep, 0, f().phaseStep));
     EXPECT_TRUE(isLine(waves[3], 0, 180, 0, 180 + displacement(100, phase), white, pen));
     EXPECT_EQ(f().Picture2->drawLog().size(), 1u);
-    EXPECT_EQ(clsCount(*f().Picture2), 1);
+    EXPECT_EQ(countOf(*f().Picture2, Op::Cls), 1);
 
     // With W2 and the sum shown their bars too; the shift keeps phaseStep.
     f().Command2_Click();
@@ -76,19 +72,25 @@ TEST_F(PhasorTest, RedrawNestedInARedrawEndsTheInterruptedLoop) {
     ASSERT_EQ(waves.size(), 10u * 4 + 3 + 400 + 1);
     EXPECT_EQ(std::tuple(waves.back().x1, waves.back().y1, waves.back().colour),
               std::tuple(0.0, 0.0, white));
-    EXPECT_EQ(clsCount(*f().Picture2), 2);
+    EXPECT_EQ(countOf(*f().Picture2, Op::Cls), 2);
 }
 
-TEST_F(PhasorTest, SlidersDuringTheAnimationOnlyChangeTheState) {
+TEST_F(PhasorTest, SlidersAndProbeHandlersDuringTheAnimationOnlyChangeTheState) {
     atEventProcessing(7, [this] {
         const size_t waves = f().Picture1->drawLog().size();
         const size_t box = f().Picture2->drawLog().size();
         f().HScroll1->setValue(42);
         f().HScroll3->setValue(50);
         f().HScroll2->setValue(1000);
+        f().Picture1_MouseDown(1, 0, 1800, 0);
+        f().Command5_MouseDown(2, 0, 0, 0);
+        f().Command6_Click();
+        f().Command6_Click();
         EXPECT_EQ(f().Picture1->drawLog().size(), waves);
         EXPECT_EQ(f().Picture2->drawLog().size(), box);
         EXPECT_EQ(f().timePhase, 0);
+        EXPECT_EQ(f().probeIndex, 59);
+        EXPECT_NEAR(f().Picture2->Left(), 59 * 39.5 - 920, 1e-9);
         f().stoppedFlag = 1;
     });
     recordBoth();
@@ -97,4 +99,5 @@ TEST_F(PhasorTest, SlidersDuringTheAnimationOnlyChangeTheState) {
     const ui::Double k = phasePerStepFor(f().piValue, 42);
     EXPECT_FLOAT_EQ(f().timePhase, 2.0f / 42);
     EXPECT_FLOAT_EQ(f().phase1, ui::toSingle(wavePhase(99 + 50, k, 0)));
+    EXPECT_EQ(countOf(*f().Picture2, Op::Cls), 1);
 }

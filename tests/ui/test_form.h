@@ -1,6 +1,7 @@
 #pragma once
 // A small window for testing the services on their own.
 
+#include "../support/support.h"
 #include "ui/form.h"
 
 #include <functional>
@@ -31,4 +32,14 @@ protected:
         if (whenUnloading)
             whenUnloading();
     }
+};
+
+// The program started, with the test window shown too.
+class TestFormTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        form.Show();
+    }
+    TestForm form;
 };
