@@ -36,20 +36,24 @@ void Presenter::forget(Surface* surface) {
 }
 
 void Presenter::presentNow() {
-    presentAll(Surface::Repaint::Soon, 0);
+    presentAll(0);
 }
 
+// The changed surfaces are repainted through their windows' pending update
+// requests, so that each window is painted and flushed once, not once per
+// surface; no other event is processed.
 void Presenter::presentFrame(int holdMs) {
-    presentAll(Surface::Repaint::AtOnce, holdMs);
+    presentAll(holdMs);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
-void Presenter::presentAll(Surface::Repaint when, int holdMs) {
+void Presenter::presentAll(int holdMs) {
     timer_.stop();
     auto surfaces = std::move(pending_);
     pending_.clear();
     for (const auto& surface : surfaces)
         if (surface)
-            surface->present(when);
+            surface->present();
     sinceLast_.restart();
     holdMs_ = holdMs;
 }

@@ -2,8 +2,6 @@
 // Repaints changed surfaces at most once per display refresh, however often
 // the program draws or processes events in between.
 
-#include "ui/surface.h"
-
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -11,6 +9,8 @@
 #include <vector>
 
 namespace ui {
+
+class Surface;
 
 class Presenter : public QObject {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
 
 private:
     explicit Presenter(QObject* parent);
-    void presentAll(Surface::Repaint when, int holdMs);
+    void presentAll(int holdMs);
     std::vector<QPointer<Surface>> pending_;
     QTimer timer_;
     QElapsedTimer sinceLast_;

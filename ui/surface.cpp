@@ -504,7 +504,7 @@ void Surface::markDirty(const QRect& deviceRect) {
         Presenter::instance().schedule(this);
 }
 
-void Surface::present(Repaint when) {
+void Surface::present() {
     if (dirty_.isEmpty())
         return;
     const double ratio = deviceRatio();
@@ -513,10 +513,7 @@ void Surface::present(Repaint when) {
                               .toAlignedRect()
                               .translated(innerRect().topLeft());
     dirty_ = {};
-    if (when == Repaint::AtOnce)
-        repaint(logical);
-    else
-        update(logical);
+    update(logical);
 }
 
 void Surface::paintEvent(QPaintEvent* event) {

@@ -108,10 +108,9 @@ public:
     // What the surface shows (the screen layer), at device resolution.
     const QImage& screenImage() const { return screen_; }
 
-    // Repaints the changed rectangle, at the next event processing or at
-    // once; the presenter calls it once per refresh.
-    enum class Repaint { Soon, AtOnce };
-    void present(Repaint when = Repaint::Soon);
+    // Repaints the changed rectangle at the next event processing; the
+    // presenter calls it once per refresh.
+    void present();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
