@@ -66,13 +66,9 @@ void checkFinite(std::initializer_list<double> values) {
         }
 }
 
-} // namespace
-
-// A transient drawing in device pixels, kept so that Cls can restore exactly
-// the pixels it covered instead of the whole image.
 // A round dot filling the pixels of `square` whose centres lie within its
 // inscribed circle, row by row.
-static void fillDisc(QPainter& painter, const QRect& square, const QColor& colour) {
+void fillDisc(QPainter& painter, const QRect& square, const QColor& colour) {
     const double radius = square.width() / 2.0;
     for (int row = 0; row < square.height(); ++row) {
         const double dy = row + 0.5 - radius;
@@ -84,6 +80,10 @@ static void fillDisc(QPainter& painter, const QRect& square, const QColor& colou
     }
 }
 
+} // namespace
+
+// A transient drawing in device pixels, kept so that Cls can restore exactly
+// the pixels it covered instead of the whole image.
 struct Surface::Stroke {
     enum class Kind { Line, Ellipse, Dot };
     Kind kind;
@@ -453,29 +453,31 @@ void Surface::PSet(double x, double y, std::optional<Colour> colour) {
     draw(stroke, c);
 }
 
+// With RetainDrawing on, or with no persistent image, Cls clears to the
+// background; otherwise it clears the screen layer back to the persistent
+// image: stroke by stroke while the strokes are known, else as a whole.
 void Surface::Cls() {
     ensureImages();
     record({DrawCall::Op::Cls, 0, 0, 0, 0, backColor_});
     currentX_ = 0;
     currentY_ = 0;
-    if (retain_ || persistent_.isNull() || transientsOverflowed_) {
-        endPainting();
-        if (retain_)
-            persistentBehind_ = {}; // both layers are cleared
-        else
-            syncPersistent();
-        if (retain_ && !persistent_.isNull())
-            persistent_.fill(backColor_);
-        if (persistent_.isNull() || retain_)
-            screen_.fill(backColor_);
-        else
-            screen_ = persistent_.copy();
-        markDirty(screen_.rect());
-        transients_.clear();
-        transientsOverflowed_ = false;
+    if (!retain_ && !persistent_.isNull() && !transientsOverflowed_) {
+        restoreTransients();
         return;
     }
-    restoreTransients();
+    endPainting();
+    if (retain_ || persistent_.isNull()) {
+        persistentBehind_ = {};
+        if (!persistent_.isNull())
+            persistent_.fill(backColor_);
+        screen_.fill(backColor_);
+    } else {
+        syncPersistent();
+        screen_ = persistent_.copy();
+    }
+    markDirty(screen_.rect());
+    transients_.clear();
+    transientsOverflowed_ = false;
 }
 
 // Clears the screen layer back to the persistent image where transient
