@@ -60,7 +60,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     runHandler([this] { form_.Unload(); });
 }
 
-Form::Form(FormSpec spec) : spec_(std::move(spec)) {}
+Form::Form(FormDesign design) : design_(std::move(design)) {}
 
 Form::~Form() {
     delete window_;
@@ -68,10 +68,10 @@ Form::~Form() {
 
 void Form::load() {
     window_ = new FormWindow(*this);
-    window_->setWindowTitle(spec_.caption);
-    window_->setFont(toQFont(spec_.font));
-    window_->setFixedSize(toPixels(spec_.clientWidth), toPixels(spec_.clientHeight));
-    window_->setBackColor(spec_.background);
+    window_->setWindowTitle(design_.caption);
+    window_->setFont(toQFont(design_.font));
+    window_->setFixedSize(toPixels(design_.clientWidth), toPixels(design_.clientHeight));
+    window_->setBackColor(design_.background);
     buildLayout();
     Form_Load();
 }

@@ -35,7 +35,7 @@ struct Font {
 };
 QFont toQFont(Font font);
 
-struct FormSpec {
+struct FormDesign {
     QString caption;
     Colour background = WindowBackground;
     double clientWidth = 0, clientHeight = 0; // twips
@@ -50,7 +50,7 @@ struct Screen {
 
 class Form {
 public:
-    explicit Form(FormSpec spec);
+    explicit Form(FormDesign design);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -69,7 +69,7 @@ public:
     bool loaded() const { return window_ != nullptr; }
     bool unloading() const { return unloading_; }
     bool visible() const;
-    const QString& caption() const { return spec_.caption; }
+    const QString& caption() const { return design_.caption; }
 
     // The client area; valid while the form is loaded.
     FormWindow& window() const { return *window_; }
@@ -79,7 +79,7 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(Integer& cancel) { (void)cancel; }
 
-    Font windowFont() const { return spec_.font; }
+    Font windowFont() const { return design_.font; }
     PushButton* addButton(Surface& in, Geometry twips, const QString& caption, Font font);
     Label* addLabel(Surface& in, Geometry twips, const QString& caption, Font font);
     TextBox* addTextBox(Surface& in, Geometry twips, const QString& text, Font font,
@@ -92,7 +92,7 @@ private:
     void load();
     QSize frameExtra() const;
 
-    FormSpec spec_;
+    FormDesign design_;
     FormWindow* window_ = nullptr; // owned; deleted when unloaded
     bool unloading_ = false;
 };
