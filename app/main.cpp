@@ -1,10 +1,16 @@
 #include "app/app.h"
+#include "app/command_line.h"
+#include "app/translation.h"
 #include "ui/runtime.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(WELLENZEIGER_VERSION));
+    // Before the command line is read, so that its help is German too.
+    const auto germanQtTexts = installGermanQtTranslation(qtTranslationsDirectory());
+    answerCommandLine(application);
     QApplication::setQuitOnLastWindowClosed(false); // only End ends the program
     ui::startProgram();
     App app;
