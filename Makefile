@@ -37,6 +37,14 @@ stress: build
 	cd build && QT_QPA_PLATFORM=offscreen WELLENZEIGER_STRESS_SEEDS=$${SEEDS:-320} \
 	  ./tests/stress_tests --gtest_brief=1
 
+# The Debian package wellenzeiger_<version>_<arch>.deb, built from build/ and
+# copied here: `sudo apt install ./wellenzeiger_*.deb` installs it.
+.PHONY: package
+package: build
+	rm -rf build/package
+	umask 022 && cpack --config build/CPackConfig.cmake -G DEB
+	cp build/package/wellenzeiger_*.deb .
+
 # The benchmark, not part of `make test`: prints one line per figure, "name
 # value unit" (docs/performance.md has the budgets).
 .PHONY: bench

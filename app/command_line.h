@@ -1,10 +1,15 @@
 #pragma once
-// The program's command line: only --help and --version, both answered in
-// German on standard output before any window opens.
+// The program's command line: --help and --version, answered in German on
+// standard output before any window opens.
 
 #include <QCoreApplication>
 
-// Reads the arguments; --help and --version print their answer and end the
-// program with exit code 0, anything else unknown ends it with a German
+// Answers --help and --version (print, exit code 0) before the window system
+// is needed, so that both work in a terminal without a display too. Loads
+// Qt's German translation for the answer. Returns when the program starts.
+void answerHelpAndVersion(int argc, char* argv[]);
+
+// With the application running: --help-all (which lists the window system's
+// options too) and unknown options, which end the program with a German
 // message on standard error and exit code 1.
 void answerCommandLine(const QCoreApplication& application);

@@ -6,9 +6,8 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    answerHelpAndVersion(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(WELLENZEIGER_VERSION));
-    // Before the command line is read, so that its help is German too.
     const auto germanQtTexts = installGermanQtTranslation(qtTranslationsDirectory());
     answerCommandLine(application);
     QApplication::setQuitOnLastWindowClosed(false); // only End ends the program
