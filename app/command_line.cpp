@@ -15,22 +15,29 @@ void describe(QCommandLineParser& parser) {
     parser.addVersionOption();
 }
 
+// --help or --version, not --help-all. The window system's own options
+// (-platform ...) are unknown here: the second reading judges them.
+bool asksForHelpOrVersion(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describe(parser);
+    parser.parse(arguments);
+    return !parser.isSet(QStringLiteral("help-all")) &&
+           (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
+}
+
 } // namespace
 
 void answerHelpAndVersion(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(WELLENZEIGER_VERSION));
+    if (!asksForHelpOrVersion(QCoreApplication::arguments()))
+        return;
+    // Before the options are described: their texts are translated then.
+    const auto germanQtTexts = installGermanQtTranslation(qtTranslationsDirectory());
     QCommandLineParser parser;
     describe(parser);
-    // The window system's own options (-platform ...) are unknown here: the
-    // second reading, with the window system running, judges them.
     parser.parse(QCoreApplication::arguments());
-    const bool version = parser.isSet(QStringLiteral("version"));
-    const bool help = parser.isSet(QStringLiteral("help"));
-    if (parser.isSet(QStringLiteral("help-all")) || !(version || help))
-        return;
-    const auto germanQtTexts = installGermanQtTranslation(qtTranslationsDirectory());
-    if (version)
+    if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     parser.showHelp();
 }

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it with dpkg -x and
+# checks what a desktop, a software centre and apt will find: the program
+# where the desktop entry and the metainfo say, the icon the entry names,
+# each file passing its validator, the package's dependencies, copyright,
+# changelog and manual page, lintian's verdict, and the German --help and
+# --version of the packaged program.
+#   package_check.sh BUILD-DIR CPACK VERSION
+set -euo pipefail
+build=$1 cpack=$2 version=$3
+id=org.wellenzeiger.Wellenzeiger
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+
+(umask 022 && "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null)
+deb=$work/out/wellenzeiger_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no $(basename "$deb") but: $(ls "$work/out")"
+root=$work/root
+dpkg -x "$deb" "$root"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = wellenzeiger ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+for needed in fonts-liberation qt6-translations-l10n libqt6widgets6 libc6; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $needed: $(field Depends)"
+done
+
+usr=$root/usr
+desktop=$usr/share/applications/$id.desktop
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+[ -f "$desktop" ] || fail "no desktop entry in /usr/share/applications/"
+[ -f "$metainfo" ] || fail "no metainfo in /usr/share/metainfo/"
+
+# desktop-file-validate exits 0 on warnings: treat those as failures too.
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"
+if grep -Eq '(error|warning):' <<<"$report"; then fail "desktop-file-validate: $report"; fi
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net "$usr" || fail "appstreamcli validate-tree"
+
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(entry Name)" = "Wellenzeiger" ] || fail "Name is '$(entry Name)'"
+grep -q 'Huygens-Fresnel-Prinzip' <<<"$(entry Comment)" || fail "Comment is not the German one"
+[ "$(entry Categories)" = "Education;Science;Physics;" ] || fail "Categories: $(entry Categories)"
+program=$usr/bin/$(entry Exec)
+[ -x "$program" ] || fail "Exec=$(entry Exec) is not in /usr/bin"
+icon=$usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg
+[ -f "$icon" ] || fail "Icon=$(entry Icon) has no scalable icon in the hicolor theme"
+grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
+
+tag() { sed -n "s|.*<$1>\(.*\)</${1%% *}>.*|\1|p" "$metainfo"; }
+[ "$(tag name)" = Wellenzeiger ] || fail "the metainfo's name is '$(tag name)'"
+grep -q 'Huygens-Fresnel-Prinzip' <<<"$(tag summary)" || fail "the metainfo's summary is not German"
+[ -f "$usr/share/applications/$(tag 'launchable type="desktop-id"')" ] ||
+    fail "the metainfo launches '$(tag 'launchable type="desktop-id"')', which is not installed"
+[ -x "$usr/bin/$(tag binary)" ] || fail "the metainfo provides '$(tag binary)', not in /usr/bin"
+
+doc=$usr/share/doc/wellenzeiger
+[ -f "$doc/copyright" ] || fail "no copyright file"
+top=$(zcat "$doc/changelog.gz" | head -1)
+[ "$top" = "wellenzeiger ($version) unstable; urgency=medium" ] || fail "changelog begins '$top'"
+manual=$(zcat "$usr/share/man/man1/wellenzeiger.1.gz")
+grep -q "^\.SH BEZEICHNUNG" <<<"$manual" || fail "the manual page is not German"
+grep -q "\"wellenzeiger $version\"" <<<"$manual" || fail "the manual page names another version"
+
+lintian --fail-on error,warning "$deb" || fail "lintian"
+
+# Both answers come without a display; the help is German throughout.
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version) || fail "--version exits $?"
+[ "$answer" = "wellenzeiger $version" ] || fail "--version says '$answer'"
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help) || fail "--help exits $?"
+expected="Aufruf: $program [Optionen]
+Wellenzeiger: ein Lehrprogramm zur Physik der Wellen.
+Zeigt Phasenzeiger, die Superposition zweier Wellen und das
+Huygens-Fresnel-Prinzip in bewegten und stehenden Bildern.
+
+Optionen:
+  -h, --help     Zeigt Hilfe zu den Kommandozeilenoptionen an.
+  --help-all     Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.
+  -v, --version  Zeigt Versionsinformation an."
+[ "$answer" = "$expected" ] || fail "--help says:
+$answer"
+echo "packaged and valid: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"
