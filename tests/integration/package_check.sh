@@ -66,9 +66,9 @@ grep -q "\"wellenzeiger $version\"" <<<"$manual" || fail "the manual page names 
 lintian --fail-on error,warning "$deb" || fail "lintian"
 
 # Both answers come without a display; the help is German throughout.
-answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version) || fail "--version exits $?"
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version) || fail "--version exits $?"
 [ "$answer" = "wellenzeiger $version" ] || fail "--version says '$answer'"
-answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help) || fail "--help exits $?"
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help) || fail "--help exits $?"
 expected="Aufruf: $program [Optionen]
 Wellenzeiger: ein Lehrprogramm zur Physik der Wellen.
 Zeigt Phasenzeiger, die Superposition zweier Wellen und das
