@@ -18,16 +18,16 @@ HelpRows commonKeyRows() {
             {"Leertaste", "drückt den gewählten Knopf"}};
 }
 
+// One table for all sections, so that their columns line up.
 QString helpText(const HelpPage& page) {
-    QString html;
+    QString html = "<table cellspacing='4'>";
     for (const HelpSection& section : page.sections) {
-        html += "<h3>" + section.heading.toHtmlEscaped() + "</h3><table cellspacing='4'>";
+        html += "<tr><td colspan='2'><h3>" + section.heading.toHtmlEscaped() + "</h3></td></tr>";
         for (const auto& [action, effect] : section.rows)
             html += "<tr><td><b>" + action.toHtmlEscaped() + "</b></td><td>" +
                     effect.toHtmlEscaped() + "</td></tr>";
-        html += "</table>";
     }
-    return html;
+    return html + "</table>";
 }
 
 void showHelp(QWidget& window, const HelpPage& page) {
