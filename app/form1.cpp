@@ -42,6 +42,7 @@ void Form1::buildLayout() {
     Command1->onClick = [this] { Command1_Click(); };
     Command2->onClick = [this] { Command2_Click(); };
     Command3->onClick = [this] { Command3_Click(); };
+    installKeys();
 }
 
 void Form1::Form_Load() {

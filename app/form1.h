@@ -25,5 +25,7 @@ protected:
     void Form_Unload(ui::Integer& cancel) override;
 
 private:
+    void installKeys();
+
     Shell& shell_;
 };

@@ -4,7 +4,10 @@
 // along a vertical cut through the field.
 
 #include "app/shell.h"
+#include "huygens/amplitude_table.h"
 #include "ui/form.h"
+
+#include <optional>
 
 class Form3 : public ui::Form {
 public:
@@ -45,6 +48,9 @@ public:
     ui::Single resultAmplitude = 0;
     ui::Single sourceSpacing = 0;
 
+    // The samples of the last scan that ran to its end, kept for saving.
+    std::optional<huygens::AmplitudeScan> lastScan;
+
     // Event handlers.
     void HScroll2_Change();
     void HScroll3_Change();
@@ -66,6 +72,8 @@ private:
     enum class ColumnForm { Click, Centred };
 
     void connectHandlers();
+    void installKeys();
+    void saveAmplitudes();
     void PlaceSourceRow();
     void ShowSourceCount();
     void ShowWavelength();

@@ -50,6 +50,7 @@ void Form3::buildLayout() {
         "Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)", labelFont);
 
     connectHandlers();
+    installKeys();
 }
 
 void Form3::connectHandlers() {

@@ -88,6 +88,7 @@ protected:
 
 private:
     void connectHandlers();
+    void installKeys();
     void placeControlsInPhasorBox();
     void fillPointTables();
 

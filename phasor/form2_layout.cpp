@@ -46,6 +46,7 @@ void Form2::buildLayout() {
     Command6 = addButton(*Picture2, {240, 120, 855, 375}, "<----", arrowFont);
 
     connectHandlers();
+    installKeys();
 }
 
 void Form2::connectHandlers() {

@@ -1,5 +1,6 @@
 #include "ui/presenter.h"
 
+#include "ui/runtime.h"
 #include "ui/surface.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,19 @@ void Presenter::presentAll(int holdMs) {
             surface->present();
     sinceLast_.restart();
     holdMs_ = holdMs;
+    auto actions = std::move(whenShown_);
+    whenShown_.clear();
+    for (const auto& action : actions)
+        runHandler(action);
+}
+
+void Presenter::whenShown(std::function<void()> action) {
+    const bool allShown = std::none_of(pending_.begin(), pending_.end(),
+                                       [](const QPointer<Surface>& surface) { return surface; });
+    if (allShown)
+        runHandler(action);
+    else
+        whenShown_.push_back(std::move(action));
 }
 
 } // namespace ui

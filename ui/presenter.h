@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -28,6 +29,11 @@ public:
     // half-drawn one.
     void presentFrame(int holdMs);
 
+    // Runs `action` as an event handler once everything drawn so far is on
+    // screen: at once when nothing waits to be repainted, otherwise right
+    // after the next repaint (during an animation: when its frame is complete).
+    void whenShown(std::function<void()> action);
+
     static constexpr int refreshMs = 16;
 
 private:
@@ -37,6 +43,7 @@ private:
     QTimer timer_;
     QElapsedTimer sinceLast_;
     int holdMs_ = 0; // counted from the last repaint
+    std::vector<std::function<void()>> whenShown_;
 };
 
 } // namespace ui

@@ -1,0 +1,35 @@
+#include "app/form1.h"
+#include "ui/help_window.h"
+#include "ui/shortcuts.h"
+
+namespace {
+
+ui::HelpRows keyRows() {
+    ui::HelpRows rows = {
+        {"F1", "diese Hilfe; in jedem Fenster die Hilfe zu diesem Fenster"},
+        {"Strg+S", "in den beiden Vorführungen: Bild speichern (PNG-Datei)"},
+        {"Strg+C", "in den beiden Vorführungen: das Bild in die Zwischenablage kopieren"},
+        {"Strg+Umschalt+S",
+         "im Fenster zum Huyghensschen Prinzip: Amplitudenverteilung speichern (CSV-Datei)"}};
+    for (auto& row : ui::commonKeyRows())
+        rows.push_back(row);
+    return rows;
+}
+
+ui::HelpPage menuHelp(const QString& caption) {
+    return {
+        "Hilfe: " + caption.trimmed(),
+        {{"Knöpfe",
+          {{"Zeigerformalismus", "öffnet das Fenster der Phasenzeiger; das Menü wird ausgeblendet"},
+           {"Huyghenssches Prinzip", "öffnet das Fenster des Wellenfelds über dem Menü"},
+           {"Ende", "beendet das Programm"},
+           {"Schließen eines Fensters", "beendet das Programm"}}},
+         {"Tasten", keyRows()}}};
+}
+
+} // namespace
+
+void Form1::installKeys() {
+    ui::installWindowKeys(window(),
+                          {{}, {}, {}, [this] { ui::showHelp(window(), menuHelp(caption())); }});
+}

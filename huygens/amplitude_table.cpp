@@ -1,0 +1,37 @@
+#include "huygens/amplitude_table.h"
+
+#include <QStringList>
+#include <charconv>
+
+namespace huygens {
+namespace {
+
+// The shortest decimal that reads back as the same single-precision value,
+// never in exponent form (spreadsheets would read that as text in some locales).
+QString numberText(ui::Single value, const QLocale& locale) {
+    char digits[64];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    return QString::fromLatin1(digits, static_cast<int>(end.ptr - digits))
+        .replace('.', locale.decimalPoint());
+}
+
+} // namespace
+
+QByteArray amplitudeCsv(const AmplitudeScan& scan, const QLocale& locale) {
+    const QString separator = locale.decimalPoint() == "," ? ";" : ",";
+    QStringList lines;
+    lines << QStringList{"Zahl der Elementarwellen",
+                         QString::number(scan.sourceCount),
+                         "Wellenlänge",
+                         QString::number(scan.wavelength),
+                         "x des Schnitts",
+                         numberText(scan.cutX, locale)}
+                 .join(separator);
+    lines << "y" + separator + "Amplitude";
+    for (const AmplitudeSample& sample : scan.samples)
+        lines << numberText(sample.y, locale) + separator + numberText(sample.amplitude, locale);
+    // The byte order mark makes spreadsheets read the umlauts as UTF-8.
+    return "\xEF\xBB\xBF" + (lines.join('\n') + '\n').toUtf8();
+}
+
+} // namespace huygens

@@ -1,0 +1,50 @@
+#include "phasor/form2.h"
+#include "ui/help_window.h"
+#include "ui/shortcuts.h"
+#include "ui/snapshot.h"
+
+namespace {
+
+ui::HelpRows keyRows() {
+    ui::HelpRows rows = {{"Strg+S",
+                          "Bild speichern: das Fenster, wie es zu sehen ist, als PNG-Datei; die "
+                          "Animation läuft weiter"},
+                         {"Strg+C", "das Bild des Fensters in die Zwischenablage kopieren"},
+                         {"F1", "diese Hilfe"}};
+    for (auto& row : ui::commonKeyRows())
+        rows.push_back(row);
+    return rows;
+}
+
+ui::HelpPage phasorHelp(const QString& caption) {
+    return {
+        "Hilfe: " + caption.trimmed(),
+        {{"Maus",
+          {{"Linksklick in die Wellen",
+            "der Punkt unter der Maus wird zum Zeigerpunkt; der Kasten darüber zeigt seine "
+            "Zeiger"},
+           {"Ziehen mit gedrückter linker Taste", "verschiebt den Zeigerpunkt längs der Wellen"}}},
+         {"Knöpfe und Regler",
+          {{"Start W1/Menu",
+            "startet die Animation; während sie läuft, hält „Menu“ sie an und führt zurück "
+            "zum Menü"},
+           {"Welle 2 on/off", "schaltet die Welle W2 ein und aus"},
+           {"Summe on/off", "schaltet die Summenwelle ein und aus"},
+           {"Vektorsumme W1+W2",
+            "wechselt zwischen den Zeigern W1 und W2 nebeneinander und ihrer Vektorsumme"},
+           {"---->  und  <----", "verschieben den Zeigerpunkt um einen Punkt"},
+           {"Wellenlänge", "15 bis 42 Punktabstände"},
+           {"Geschwindigkeit", "0 bis 2; bei 0 stehen die Wellen still"},
+           {"Phasenverschiebung", "W1 gegen W2, 0 bis 50 Punktabstände"},
+           {"Schließen des Fensters", "beendet das Programm"}}},
+         {"Tasten", keyRows()}}};
+}
+
+} // namespace
+
+void Form2::installKeys() {
+    ui::installWindowKeys(window(), {[this] { ui::savePicture(*this, "wellenzeiger-zeiger"); },
+                                     [this] { ui::copyPicture(*this); },
+                                     {},
+                                     [this] { ui::showHelp(window(), phasorHelp(caption())); }});
+}

@@ -1,0 +1,206 @@
+// Saving and copying what a window shows, saving the amplitude table and the
+// help windows, driven through the keys. Runs at device pixel ratio 1 and 2.
+
+#include "../support/support.h"
+
+#include "app/form1.h"
+#include "huygens/form3.h"
+#include "phasor/form2.h"
+#include "ui/presenter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+int ratio() {
+    return static_cast<int>(QGuiApplication::primaryScreen()->devicePixelRatio());
+}
+
+// A key pressed in the window, which is the active one as after a click into it.
+void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
+    window.activateWindow();
+    QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
+}
+
+// The dialog a key opened, once the window has shown what was drawn (waits up to a second).
+template <typename Dialog> Dialog* dialogOf(QWidget& window) {
+    for (int wait = 0; wait < 100 && !window.findChild<Dialog*>(); ++wait) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    return window.findChild<Dialog*>();
+}
+
+// Chooses `path` in the save dialog, as its "Speichern" button does.
+void choose(QFileDialog* dialog, const QString& path) {
+    emit dialog->fileSelected(path);
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// An image of the surface's drawing area with the controls over it blacked out.
+QImage uncovered(const QImage& image, const ui::Surface& surface) {
+    QImage masked = image.convertToFormat(QImage::Format_RGB32);
+    masked.setDevicePixelRatio(1); // the mask is in device pixels
+    QPainter painter(&masked);
+    for (const QWidget* control : surface.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control->isVisible())
+            painter.fillRect(QRect((control->pos() - surface.innerRect().topLeft()) * ratio(),
+                                   control->size() * ratio()),
+                             Qt::black);
+    return masked;
+}
+
+// The window's picture shows `drawing` where the surface sits, wherever no
+// control covers it.
+void expectShows(const QImage& picture, const ui::Surface& surface, const QImage& drawing) {
+    const QPoint at = surface.mapTo(surface.window(), surface.innerRect().topLeft()) * ratio();
+    EXPECT_TRUE(uncovered(picture.copy(QRect(at, drawing.size())), surface) ==
+                uncovered(drawing, surface))
+        << surface.metaObject()->className();
+}
+
+class Keeping : public AppTest {
+protected:
+    // The offscreen platform cannot pass on the dialogs' size limits or raise
+    // a window, and says so; those are no faults of the program.
+    void TearDown() override {
+        QStringList warnings = takeQtWarnings();
+        warnings.removeAll("This plugin does not support propagateSizeHints()");
+        warnings.removeAll("This plugin does not support raise()");
+        EXPECT_EQ(warnings.join('\n').toStdString(), "");
+        AppTest::TearDown();
+    }
+    QTemporaryDir folder;
+    QString path(const QString& name) const { return folder.filePath(name); }
+};
+
+} // namespace
+
+TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
+    app->form1().Command1_Click();
+    Form3& huygens = app->form3();
+    ui::Surface& window = huygens.window();
+    mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
+    press(window, Qt::Key_S, Qt::ControlModifier);
+    QFileDialog* dialog = dialogOf<QFileDialog>(window);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->windowTitle(), "Bild speichern");
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal); // the rest of the program goes on
+    const QString proposed = dialog->selectedFiles().value(0);
+    EXPECT_TRUE(QRegularExpression(R"(/wellenzeiger-huygens-\d{4}-\d\d-\d\d-\d{6}\.png$)")
+                    .match(proposed)
+                    .hasMatch())
+        << proposed.toStdString();
+    choose(dialog, path("feld.png"));
+
+    QApplication::clipboard()->clear();
+    press(window, Qt::Key_C, Qt::ControlModifier);
+    dialogOf<QFileDialog>(window); // gives the presenter a second to show the window
+    for (const QImage& picture : {QImage(path("feld.png")), QApplication::clipboard()->image()}) {
+        ASSERT_EQ(picture.size(), window.size() * ratio());
+        expectShows(picture, *huygens.Picture1, huygens.Picture1->screenImage());
+        expectShows(picture, window, window.screenImage()); // the field around the controls
+    }
+}
+
+// During the animation the picture is taken when its frame is on screen,
+// never right after a picture was cleared; the animation goes on meanwhile.
+TEST_F(Keeping, PictureOfTheRunningAnimationIsTheFrameOnScreen) {
+    app->form1().Command2_Click();
+    Form2& phasor = app->form2();
+    const ui::Single firstFrame = phasor.timePhase;
+    QImage shownBox;
+    ui::setEventProcessingHook([&] {
+        if (phasor.timePhase == firstFrame)
+            return;
+        // The first frame is done; the next event processing comes right
+        // after the phasor box was cleared for the second frame.
+        atEventProcessing(1, [&] {
+            press(phasor.window(), Qt::Key_S, Qt::ControlModifier);
+            ui::Presenter::instance().whenShown(
+                [&] { shownBox = phasor.Picture2->screenImage().copy(); });
+            atEventProcessing(400, [&] { phasor.stoppedFlag = 1; });
+        });
+    });
+    phasor.Command1_Click();
+    QFileDialog* dialog = dialogOf<QFileDialog>(phasor.window());
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->selectedFiles().value(0).contains("/wellenzeiger-zeiger-"));
+    choose(dialog, path("zeiger.png"));
+    const QImage picture(path("zeiger.png"));
+    ASSERT_EQ(picture.size(), phasor.window().size() * ratio());
+    expectShows(picture, *phasor.Picture2, shownBox);
+    const QImage box = uncovered(shownBox, *phasor.Picture2);
+    int coloured = 0; // the pointers, over the white box
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            coloured += QColor(box.pixel(x, y)).saturation() > 100;
+    EXPECT_GT(coloured, 0);
+}
+
+TEST_F(Keeping, AmplitudeTableIsSavedAfterAScanOnlyAndFailuresAreReported) {
+    app->form1().Command1_Click();
+    Form3& huygens = app->form3();
+    QWidget& window = huygens.window();
+    const auto saveTable = [&] {
+        press(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        return dialogOf<QFileDialog>(window);
+    };
+    EXPECT_FALSE(saveTable());
+    QMessageBox* nothing = window.findChild<QMessageBox*>();
+    ASSERT_TRUE(nothing);
+    EXPECT_TRUE(nothing->text().startsWith("Es gibt noch keine Amplitudenverteilung"));
+    nothing->close();
+
+    huygens.Form_MouseDown(2, 0, 3600, 0);
+    // A missing folder, and a name the file system refuses (the dialog would, too).
+    for (const QString& name : {path("fehlt/tabelle.csv"), path(QString(300, 'x') + ".csv")}) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QFileDialog* dialog = saveTable();
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), "Amplitudenverteilung speichern");
+        choose(dialog, name);
+        QMessageBox* failure = dialogOf<QMessageBox>(window);
+        ASSERT_TRUE(failure);
+        EXPECT_TRUE(failure->text().contains("konnte nicht gespeichert werden.\n\nGrund: "))
+            << failure->text().toStdString();
+        failure->close();
+        EXPECT_TRUE(QDir(folder.path()).isEmpty()); // no temporary file left either
+    }
+    choose(saveTable(), path("tabelle.csv"));
+    QFile saved(path("tabelle.csv"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), huygens::amplitudeCsv(*huygens.lastScan, QLocale()));
+}
+
+TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
+    app->form1().Command1_Click();
+    const std::pair<ui::Form*, QStringList> cases[] = {
+        {&app->form1(), {"F1", "Esc", "Strg+S", "Strg+Umschalt+S"}},
+        {&app->form2(), {"F1", "Esc", "Strg+S", "Strg+C"}},
+        {&app->form3(), {"F1", "Esc", "Strg+S", "Strg+C", "Strg+Umschalt+S"}}};
+    for (const auto& [form, keys] : cases) {
+        form->Show();
+        press(form->window(), Qt::Key_F1);
+        auto* help = form->window().findChild<QDialog*>("helpWindow");
+        ASSERT_TRUE(help) << form->caption().toStdString();
+        EXPECT_EQ(help->windowTitle(), "Hilfe: " + form->caption().trimmed());
+        const QString text = help->findChild<QLabel*>()->text();
+        for (const QString& key : keys)
+            EXPECT_TRUE(text.contains("<b>" + key + "</b>")) << key.toStdString();
+        EXPECT_EQ(text.contains("Umschalt+S"), form != &app->form2()); // only the table saves data
+        press(*help, Qt::Key_Escape);
+        EXPECT_FALSE(help->isVisible());
+    }
+}

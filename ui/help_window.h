@@ -1,0 +1,35 @@
+#pragma once
+// A small help window for one window: what the mouse, the buttons and the
+// keys do there. Esc closes it.
+
+#include <QString>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+struct HelpSection {
+    QString heading;                               // e.g. "Maus"
+    std::vector<std::pair<QString, QString>> rows; // what the user does, what happens
+};
+
+struct HelpPage {
+    QString title; // the help window's caption
+    std::vector<HelpSection> sections;
+};
+
+using HelpRows = std::vector<std::pair<QString, QString>>;
+
+// The keys that work the same in every window: Esc for the help window, the
+// keyboard's way through the controls.
+HelpRows commonKeyRows();
+
+// The page as the help window shows it (rich text).
+QString helpText(const HelpPage& page);
+
+// Shows the help window of `window` (created on first use, owned by `window`)
+// and brings it to the front.
+void showHelp(QWidget& window, const HelpPage& page);
+
+} // namespace ui

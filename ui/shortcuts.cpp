@@ -1,0 +1,27 @@
+#include "ui/shortcuts.h"
+
+#include "ui/runtime.h"
+
+#include <QShortcut>
+
+namespace ui {
+namespace {
+
+void bind(QWidget& window, QKeySequence keys, const std::function<void()>& action) {
+    if (!action)
+        return;
+    auto* shortcut = new QShortcut(keys, &window); // owned by the window
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &window, [action] { runHandler(action); });
+}
+
+} // namespace
+
+void installWindowKeys(QWidget& window, const WindowKeys& keys) {
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), keys.savePicture);
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_C), keys.copyPicture);
+    bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), keys.saveData);
+    bind(window, QKeySequence(Qt::Key_F1), keys.showHelp);
+}
+
+} // namespace ui
