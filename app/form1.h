@@ -1,12 +1,13 @@
 #pragma once
 // The menu window: leads to the two demonstrations and ends the program.
 
-#include "app/shell.h"
 #include "ui/form.h"
+
+class App;
 
 class Form1 : public ui::Form {
 public:
-    explicit Form1(Shell& shell);
+    explicit Form1(App& app);
 
     ui::Label* Label1 = nullptr;
     ui::PushButton* Command1 = nullptr; // "Huyghenssches Prinzip"
@@ -25,5 +26,5 @@ protected:
     void Form_Unload(ui::Integer& cancel) override;
 
 private:
-    Shell& shell_;
+    App& app_;
 };

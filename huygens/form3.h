@@ -3,12 +3,12 @@
 // the phasor sum of all elementary waves at a clicked point and the amplitude
 // along a vertical cut through the field.
 
-#include "app/shell.h"
 #include "ui/form.h"
+#include "ui/shell.h"
 
 class Form3 : public ui::Form {
 public:
-    explicit Form3(Shell& shell);
+    explicit Form3(ui::Shell& shell);
 
     // Controls, in tab order.
     ui::PictureBox* Picture1 = nullptr; // amplitude plot
@@ -90,5 +90,5 @@ private:
             body();
     }
 
-    Shell& shell_;
+    ui::Shell& shell_;
 };

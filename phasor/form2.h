@@ -7,13 +7,13 @@
 // nested inside the animation's event processing; every routine reads them
 // anew at each use, so a nested change takes effect at the next step.
 
-#include "app/shell.h"
 #include "ui/form.h"
 #include "ui/numeric.h"
+#include "ui/shell.h"
 
 class Form2 : public ui::Form {
 public:
-    explicit Form2(Shell& shell);
+    explicit Form2(ui::Shell& shell);
 
     // Controls, in tab order.
     ui::PictureBox* Picture1 = nullptr; // the wave rows
@@ -109,5 +109,5 @@ private:
     void ShowProbePhasors();
     void ChooseProbeAt(ui::Integer button, ui::Single x);
 
-    Shell& shell_;
+    ui::Shell& shell_;
 };
