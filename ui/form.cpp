@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/pixels.h"
 #include "ui/runtime.h"
 
 #include <QCloseEvent>
@@ -10,12 +11,6 @@
 namespace ui {
 
 namespace {
-
-constexpr double twipsPerPixel = 15;
-
-int toPixels(double twips) {
-    return static_cast<int>(std::floor(twips / twipsPerPixel + 0.5));
-}
 
 QSize screenPixels() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -40,7 +35,7 @@ QFont toQFont(Font font) {
     }();
     (void)substituted;
     QFont qfont("MS Sans Serif");
-    qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96 / 72)));
+    qfont.setPixelSize(toInt(std::round(font.points * 96 / 72)));
     qfont.setBold(font.bold);
     return qfont;
 }
@@ -70,7 +65,7 @@ void Form::load() {
     window_ = new FormWindow(*this);
     window_->setWindowTitle(design_.caption);
     window_->setFont(toQFont(design_.font));
-    window_->setFixedSize(toPixels(design_.clientWidth), toPixels(design_.clientHeight));
+    window_->setFixedSize(twipsToPixels(design_.clientWidth), twipsToPixels(design_.clientHeight));
     window_->setBackColor(design_.background);
     buildLayout();
     Form_Load();
@@ -115,7 +110,7 @@ QSize Form::frameExtra() const {
 
 void Form::Move(double left, double top) {
     if (loaded())
-        window_->move(toPixels(left), toPixels(top));
+        window_->move(twipsToPixels(left), twipsToPixels(top));
 }
 
 double Form::Left() const {
@@ -135,12 +130,12 @@ double Form::Height() const {
 
 void Form::setWidth(double twips) {
     if (loaded())
-        window_->setFixedWidth(std::max(1, toPixels(twips) - frameExtra().width()));
+        window_->setFixedWidth(std::max(1, twipsToPixels(twips) - frameExtra().width()));
 }
 
 void Form::setHeight(double twips) {
     if (loaded())
-        window_->setFixedHeight(std::max(1, toPixels(twips) - frameExtra().height()));
+        window_->setFixedHeight(std::max(1, twipsToPixels(twips) - frameExtra().height()));
 }
 
 PushButton* Form::addButton(Surface& in, Geometry twips, const QString& caption, Font font) {
