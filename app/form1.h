@@ -9,12 +9,12 @@ class Form1 : public ui::Form {
 public:
     explicit Form1(App& app);
 
-    ui::Label* Label1 = nullptr;
-    ui::PushButton* Command1 = nullptr; // "Huyghenssches Prinzip"
-    ui::PushButton* Command2 = nullptr; // "Zeigerformalismus"
-    ui::Label* Label2 = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::PushButton* Command3 = nullptr; // "Ende"
+    ui::ControlPtr<ui::Label> Label1;
+    ui::ControlPtr<ui::PushButton> Command1; // "Huyghenssches Prinzip"
+    ui::ControlPtr<ui::PushButton> Command2; // "Zeigerformalismus"
+    ui::ControlPtr<ui::Label> Label2;
+    ui::ControlPtr<ui::Label> Label3;
+    ui::ControlPtr<ui::PushButton> Command3; // "Ende"
 
     void Command1_Click();
     void Command2_Click();

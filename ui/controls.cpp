@@ -83,19 +83,20 @@ void Placed::applyGeometry() {
 PushButton::PushButton(Surface& container, Geometry twips, const QString& caption)
     : QPushButton(caption, &container), Placed(*this, container, twips) {
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { runHandler(onClick); });
+    // Handlers run from copies: they may unload the window and destroy the control.
+    connect(this, &QPushButton::clicked, this, [this] { runHandler(std::function(onClick)); });
 }
 
 void PushButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         QPushButton::mousePressEvent(event);
     event->accept();
-    if (onMouseDown) {
+    if (const Surface::MouseHandler handler = onMouseDown) {
         const Integer button = buttonCode(event->button());
         const Integer shift = shiftCode(event->modifiers());
         const QPointF at = event->position() * twipsPerPixel;
         runHandler([&] {
-            onMouseDown(button, shift, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
+            handler(button, shift, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
         });
     }
 }
@@ -137,7 +138,7 @@ HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
     setPageStep(range.largeChange);
     setTracking(false); // a thumb drag changes the value once, on release
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(onChange); });
+    connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(std::function(onChange)); });
 }
 
 // The arrow keys step towards the lower or higher value whatever the

@@ -47,22 +47,27 @@ double Screen::Height() {
     return screenPixels().height() * twipsPerPixel;
 }
 
-FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(form) {}
+FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(&form) {}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: its Unload runs Form_Unload and destroys the window.
     event->ignore();
-    runHandler([this] { form_.Unload(); });
+    if (Form* form = form_)
+        runHandler([form] { form->Unload(); });
 }
 
 Form::Form(FormDesign design) : design_(std::move(design)) {}
 
-Form::~Form() {
-    delete window_;
+Form::~Form() = default;
+
+FormWindow& Form::window() const {
+    if (!window_)
+        throw UnloadedError();
+    return *window_;
 }
 
 void Form::load() {
-    window_ = new FormWindow(*this);
+    window_ = std::make_unique<FormWindow>(*this);
     window_->setWindowTitle(design_.caption);
     window_->setFont(toQFont(design_.font));
     window_->setFixedSize(twipsToPixels(design_.clientWidth), twipsToPixels(design_.clientHeight));
@@ -94,10 +99,10 @@ void Form::Unload() {
     unloading_ = false;
     if (cancel != 0)
         return;
-    FormWindow* window = window_;
-    window_ = nullptr;
+    std::unique_ptr<FormWindow> window = std::move(window_);
+    window->detach();
     window->hide();
-    window->deleteLater(); // its own close event may be on the stack
+    window.release()->deleteLater(); // its own close event may be on the stack
 }
 
 bool Form::visible() const {

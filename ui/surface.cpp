@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <cmath>
 
 namespace ui {
@@ -247,7 +248,9 @@ void Surface::resizeEvent(QResizeEvent* event) {
     ensureImages();
 }
 
-void Surface::dispatchMouse(QMouseEvent* event, const MouseHandler& handler, Integer button) {
+// The handler is a copy: it may process events that unload the window and
+// destroy this surface while it runs.
+void Surface::dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button) {
     event->accept();
     if (!handler)
         return;
@@ -273,9 +276,10 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         pressedLeft_ = false;
+    const QPointer<Surface> alive(this);
     dispatchMouse(event, onMouseUp, buttonCode(event->button()));
-    if (click && onClick)
-        runHandler(onClick);
+    if (click && alive && onClick)
+        runHandler(std::function<void()>(onClick));
 }
 
 void Surface::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -126,7 +126,7 @@ private:
     void record(DrawCall call);
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
-    void dispatchMouse(QMouseEvent* event, const MouseHandler& handler, Integer button);
+    void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
 
     std::optional<UserScale> userScale_; // none: twips of the inner area
     int drawWidth_ = 1;
