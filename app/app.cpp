@@ -35,6 +35,16 @@ Form3& App::form3() {
     return *form3_;
 }
 
+void App::showMenu() {
+    form1().Show();
+}
+
+void App::unloadAll() {
+    form1().Unload();
+    form2().Unload();
+    form3().Unload();
+}
+
 bool App::created(const ui::Form* form) const {
     return form && (form == form1_.get() || form == form2_.get() || form == form3_.get());
 }

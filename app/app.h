@@ -1,14 +1,15 @@
 #pragma once
-// The application shell: owns the single instance of each window.
+// The application shell: owns the single instance of each window and gives
+// the windows the menu window and the shutdown sequence.
 
 #include "app/form1.h"
-#include "app/shell.h"
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+#include "ui/shell.h"
 
 #include <memory>
 
-class App : public Shell {
+class App : public ui::Shell {
 public:
     App();
     ~App() override;
@@ -17,9 +18,12 @@ public:
     void start();
 
     // Each window instance is created the first time it is referred to.
-    Form1& form1() override;
-    Form2& form2() override;
-    Form3& form3() override;
+    Form1& form1();
+    Form2& form2();
+    Form3& form3();
+
+    void showMenu() override;
+    void unloadAll() override; // Form1, Form2 and Form3, in this order
 
     bool created(const ui::Form* form) const;
     bool form2Created() const { return form2_ != nullptr; }

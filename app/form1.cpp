@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/app.h"
+
 namespace {
 
 const ui::Font titleFont{18, true};
@@ -21,13 +23,13 @@ const QString huygensText =
 
 } // namespace
 
-Form1::Form1(Shell& shell)
+Form1::Form1(App& app)
     : ui::Form({"Huyghenssches Prinzip - Zeigerformalismus",
                 ui::RGB(255, 255, 128),
                 8625,
                 8340,
                 {8.25, true}}),
-      shell_(shell) {}
+      app_(app) {}
 
 void Form1::buildLayout() {
     auto& w = window();
@@ -50,18 +52,18 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
-    shell_.form3().Show();
+    app_.form3().Show();
 }
 
 void Form1::Command2_Click() {
-    shell_.form2().Show();
+    app_.form2().Show();
     Hide();
 }
 
 void Form1::Command3_Click() {
-    shell_.shutDown();
+    app_.shutDown();
 }
 
 void Form1::Form_Unload(ui::Integer&) {
-    shell_.shutDown();
+    app_.shutDown();
 }

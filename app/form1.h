@@ -1,19 +1,20 @@
 #pragma once
 // The menu window: leads to the two demonstrations and ends the program.
 
-#include "app/shell.h"
 #include "ui/form.h"
+
+class App;
 
 class Form1 : public ui::Form {
 public:
-    explicit Form1(Shell& shell);
+    explicit Form1(App& app);
 
-    ui::Label* Label1 = nullptr;
-    ui::PushButton* Command1 = nullptr; // "Huyghenssches Prinzip"
-    ui::PushButton* Command2 = nullptr; // "Zeigerformalismus"
-    ui::Label* Label2 = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::PushButton* Command3 = nullptr; // "Ende"
+    ui::ControlPtr<ui::Label> Label1;
+    ui::ControlPtr<ui::PushButton> Command1; // "Huyghenssches Prinzip"
+    ui::ControlPtr<ui::PushButton> Command2; // "Zeigerformalismus"
+    ui::ControlPtr<ui::Label> Label2;
+    ui::ControlPtr<ui::Label> Label3;
+    ui::ControlPtr<ui::PushButton> Command3; // "Ende"
 
     void Command1_Click();
     void Command2_Click();
@@ -27,5 +28,5 @@ protected:
 private:
     void installKeys();
 
-    Shell& shell_;
+    App& app_;
 };

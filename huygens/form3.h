@@ -3,32 +3,32 @@
 // the phasor sum of all elementary waves at a clicked point and the amplitude
 // along a vertical cut through the field.
 
-#include "app/shell.h"
 #include "huygens/amplitude_table.h"
 #include "ui/form.h"
+#include "ui/shell.h"
 
 #include <optional>
 
 class Form3 : public ui::Form {
 public:
-    explicit Form3(Shell& shell);
+    explicit Form3(ui::Shell& shell);
 
     // Controls, in tab order.
-    ui::PictureBox* Picture1 = nullptr; // amplitude plot
-    ui::TextBox* Text2 = nullptr;
-    ui::HScrollBar* HScroll2 = nullptr; // number of sources on each side
-    ui::Label* Label1 = nullptr;
-    ui::HScrollBar* HScroll3 = nullptr; // wavelength
-    ui::TextBox* Text3 = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::PictureBox* Picture3 = nullptr; // phasor box
-    ui::Label* Label3 = nullptr;
-    ui::PushButton* Command1 = nullptr; // "Cls" of the amplitude plot
-    ui::PushButton* Command2 = nullptr; // "Cls" of the phasor box
-    ui::Label* Label4 = nullptr;
-    ui::Label* Label5 = nullptr;
-    ui::PushButton* Command3 = nullptr; // "Menu"
-    ui::Frame* Frame1 = nullptr;
+    ui::ControlPtr<ui::PictureBox> Picture1; // amplitude plot
+    ui::ControlPtr<ui::TextBox> Text2;
+    ui::ControlPtr<ui::HScrollBar> HScroll2; // number of sources on each side
+    ui::ControlPtr<ui::Label> Label1;
+    ui::ControlPtr<ui::HScrollBar> HScroll3; // wavelength
+    ui::ControlPtr<ui::TextBox> Text3;
+    ui::ControlPtr<ui::Label> Label2;
+    ui::ControlPtr<ui::PictureBox> Picture3; // phasor box
+    ui::ControlPtr<ui::Label> Label3;
+    ui::ControlPtr<ui::PushButton> Command1; // "Cls" of the amplitude plot
+    ui::ControlPtr<ui::PushButton> Command2; // "Cls" of the phasor box
+    ui::ControlPtr<ui::Label> Label4;
+    ui::ControlPtr<ui::Label> Label5;
+    ui::ControlPtr<ui::PushButton> Command3; // "Menu"
+    ui::ControlPtr<ui::Frame> Frame1;
 
     // Window state. Every handler reads and writes these directly, also when
     // it runs nested inside the first field drawing or the amplitude scan.
@@ -98,5 +98,5 @@ private:
             body();
     }
 
-    Shell& shell_;
+    ui::Shell& shell_;
 };

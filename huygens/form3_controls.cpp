@@ -15,7 +15,7 @@ void Form3::Picture1_Click() {
 
 void Form3::Command3_Click() {
     Hide();
-    shell_.form1().Show();
+    shell_.showMenu();
 }
 
 // Any button released over the window takes the rays and the cut line away.

@@ -6,7 +6,7 @@ const ui::Font labelFont{9.75, true};
 
 } // namespace
 
-Form3::Form3(Shell& shell)
+Form3::Form3(ui::Shell& shell)
     : ui::Form({" Huygen-Fresnel Prinzip und Zeigerdarstellung",
                 ui::WindowBackground,
                 14790,

@@ -7,37 +7,37 @@
 // nested inside the animation's event processing; every routine reads them
 // anew at each use, so a nested change takes effect at the next step.
 
-#include "app/shell.h"
 #include "ui/form.h"
 #include "ui/numeric.h"
+#include "ui/shell.h"
 
 class Form2 : public ui::Form {
 public:
-    explicit Form2(Shell& shell);
+    explicit Form2(ui::Shell& shell);
 
     // Controls, in tab order.
-    ui::PictureBox* Picture1 = nullptr; // the wave rows
-    ui::PictureBox* Picture2 = nullptr; // the phasors at the probe point
-    ui::PushButton* Command1 = nullptr; // start / back to the menu
-    ui::PushButton* Command2 = nullptr; // W2 on/off
-    ui::PushButton* Command3 = nullptr; // sum on/off
-    ui::HScrollBar* HScroll1 = nullptr; // wavelength
-    ui::HScrollBar* HScroll2 = nullptr; // speed
-    ui::PushButton* Command4 = nullptr; // pointers / vector sum
-    ui::HScrollBar* HScroll3 = nullptr; // phase shift
-    ui::Label* Label1 = nullptr;
-    ui::Label* Label2 = nullptr;
-    ui::Label* Label3 = nullptr;
-    ui::Label* Label4 = nullptr;        // inside Picture1
-    ui::Label* Label5 = nullptr;        // state of W1
-    ui::Label* Label6 = nullptr;        // state of W2
-    ui::Label* Label7 = nullptr;        // state of the sum
-    ui::TextBox* Text1 = nullptr;       // wavelength
-    ui::TextBox* Text2 = nullptr;       // phase shift
-    ui::TextBox* Text3 = nullptr;       // speed
-    ui::Label* Label8 = nullptr;        // inside Picture2: what it shows
-    ui::PushButton* Command5 = nullptr; // inside Picture2: "---->"
-    ui::PushButton* Command6 = nullptr; // inside Picture2: "<----"
+    ui::ControlPtr<ui::PictureBox> Picture1; // the wave rows
+    ui::ControlPtr<ui::PictureBox> Picture2; // the phasors at the probe point
+    ui::ControlPtr<ui::PushButton> Command1; // start / back to the menu
+    ui::ControlPtr<ui::PushButton> Command2; // W2 on/off
+    ui::ControlPtr<ui::PushButton> Command3; // sum on/off
+    ui::ControlPtr<ui::HScrollBar> HScroll1; // wavelength
+    ui::ControlPtr<ui::HScrollBar> HScroll2; // speed
+    ui::ControlPtr<ui::PushButton> Command4; // pointers / vector sum
+    ui::ControlPtr<ui::HScrollBar> HScroll3; // phase shift
+    ui::ControlPtr<ui::Label> Label1;
+    ui::ControlPtr<ui::Label> Label2;
+    ui::ControlPtr<ui::Label> Label3;
+    ui::ControlPtr<ui::Label> Label4;        // inside Picture1
+    ui::ControlPtr<ui::Label> Label5;        // state of W1
+    ui::ControlPtr<ui::Label> Label6;        // state of W2
+    ui::ControlPtr<ui::Label> Label7;        // state of the sum
+    ui::ControlPtr<ui::TextBox> Text1;       // wavelength
+    ui::ControlPtr<ui::TextBox> Text2;       // phase shift
+    ui::ControlPtr<ui::TextBox> Text3;       // speed
+    ui::ControlPtr<ui::Label> Label8;        // inside Picture2: what it shows
+    ui::ControlPtr<ui::PushButton> Command5; // inside Picture2: "---->"
+    ui::ControlPtr<ui::PushButton> Command6; // inside Picture2: "<----"
 
     using PointTable = ui::Table<ui::Single, 201>;
 
@@ -110,5 +110,5 @@ private:
     void ShowProbePhasors();
     void ChooseProbeAt(ui::Integer button, ui::Single x);
 
-    Shell& shell_;
+    ui::Shell& shell_;
 };

@@ -25,7 +25,7 @@ void Form2::Command1_Click() {
         stoppedFlag = 1;
         Command1->setCaption("Start/W1");
         Hide();
-        shell_.form1().Show();
+        shell_.showMenu();
     }
 }
 

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-Form2::Form2(Shell& shell)
+Form2::Form2(ui::Shell& shell)
     : ui::Form({"Superposition von Wellen - Phasenzeiger",
                 ui::RGB(224, 224, 224),
                 11370,

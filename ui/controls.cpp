@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/pixels.h"
 #include "ui/runtime.h"
 
 #include <QKeyEvent>
@@ -11,16 +12,6 @@
 namespace ui {
 
 namespace {
-
-constexpr double twipsPerPixel = 15;
-
-// A position far off the screen is kept as far as a widget can be placed.
-int toPixels(double twips) {
-    const double pixels = std::floor(twips / twipsPerPixel + 0.5);
-    if (std::isnan(pixels))
-        return 0;
-    return static_cast<int>(std::clamp(pixels, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX)));
-}
 
 void setBackground(QWidget& widget, QPalette::ColorRole role, Colour colour) {
     QPalette palette = widget.palette();
@@ -78,12 +69,13 @@ bool Placed::Visible() const {
     return !self_.isHidden();
 }
 
-// Edges are rounded, not sizes, so that neighbouring controls meet exactly.
+// Edges are rounded, not sizes, so that neighbouring controls meet exactly. A
+// position far off the screen is kept as far as a widget can be placed.
 void Placed::applyGeometry() {
-    const int left = toPixels(twips_.left);
-    const int top = toPixels(twips_.top);
-    const int right = toPixels(twips_.left + twips_.width);
-    const int bottom = toPixels(twips_.top + twips_.height);
+    const int left = twipsToPixels(twips_.left);
+    const int top = twipsToPixels(twips_.top);
+    const int right = twipsToPixels(twips_.left + twips_.width);
+    const int bottom = twipsToPixels(twips_.top + twips_.height);
     self_.setGeometry(QRect(left, top, std::max(0, right - left), std::max(0, bottom - top))
                           .translated(container_.innerRect().topLeft()));
 }
@@ -91,19 +83,20 @@ void Placed::applyGeometry() {
 PushButton::PushButton(Surface& container, Geometry twips, const QString& caption)
     : QPushButton(caption, &container), Placed(*this, container, twips) {
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { runHandler(onClick); });
+    // Handlers run from copies: they may unload the window and destroy the control.
+    connect(this, &QPushButton::clicked, this, [this] { runHandler(std::function(onClick)); });
 }
 
 void PushButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         QPushButton::mousePressEvent(event);
     event->accept();
-    if (onMouseDown) {
+    if (const Surface::MouseHandler handler = onMouseDown) {
         const Integer button = buttonCode(event->button());
         const Integer shift = shiftCode(event->modifiers());
         const QPointF at = event->position() * twipsPerPixel;
         runHandler([&] {
-            onMouseDown(button, shift, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
+            handler(button, shift, static_cast<Single>(at.x()), static_cast<Single>(at.y()));
         });
     }
 }
@@ -145,7 +138,7 @@ HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
     setPageStep(range.largeChange);
     setTracking(false); // a thumb drag changes the value once, on release
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(onChange); });
+    connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(std::function(onChange)); });
 }
 
 // The arrow keys step towards the lower or higher value whatever the

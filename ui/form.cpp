@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/pixels.h"
 #include "ui/runtime.h"
 
 #include <QCloseEvent>
@@ -10,12 +11,6 @@
 namespace ui {
 
 namespace {
-
-constexpr double twipsPerPixel = 15;
-
-int toPixels(double twips) {
-    return static_cast<int>(std::floor(twips / twipsPerPixel + 0.5));
-}
 
 QSize screenPixels() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -40,7 +35,7 @@ QFont toQFont(Font font) {
     }();
     (void)substituted;
     QFont qfont("MS Sans Serif");
-    qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96 / 72)));
+    qfont.setPixelSize(toInt(std::round(font.points * 96 / 72)));
     qfont.setBold(font.bold);
     return qfont;
 }
@@ -52,25 +47,30 @@ double Screen::Height() {
     return screenPixels().height() * twipsPerPixel;
 }
 
-FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(form) {}
+FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(&form) {}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: its Unload runs Form_Unload and destroys the window.
     event->ignore();
-    runHandler([this] { form_.Unload(); });
+    if (Form* form = form_)
+        runHandler([form] { form->Unload(); });
 }
 
 Form::Form(FormDesign design) : design_(std::move(design)) {}
 
-Form::~Form() {
-    delete window_;
+Form::~Form() = default;
+
+FormWindow& Form::window() const {
+    if (!window_)
+        throw UnloadedError();
+    return *window_;
 }
 
 void Form::load() {
-    window_ = new FormWindow(*this);
+    window_ = std::make_unique<FormWindow>(*this);
     window_->setWindowTitle(design_.caption);
     window_->setFont(toQFont(design_.font));
-    window_->setFixedSize(toPixels(design_.clientWidth), toPixels(design_.clientHeight));
+    window_->setFixedSize(twipsToPixels(design_.clientWidth), twipsToPixels(design_.clientHeight));
     window_->setBackColor(design_.background);
     buildLayout();
     Form_Load();
@@ -99,10 +99,10 @@ void Form::Unload() {
     unloading_ = false;
     if (cancel != 0)
         return;
-    FormWindow* window = window_;
-    window_ = nullptr;
+    std::unique_ptr<FormWindow> window = std::move(window_);
+    window->detach();
     window->hide();
-    window->deleteLater(); // its own close event may be on the stack
+    window.release()->deleteLater(); // its own close event may be on the stack
 }
 
 bool Form::visible() const {
@@ -115,7 +115,7 @@ QSize Form::frameExtra() const {
 
 void Form::Move(double left, double top) {
     if (loaded())
-        window_->move(toPixels(left), toPixels(top));
+        window_->move(twipsToPixels(left), twipsToPixels(top));
 }
 
 double Form::Left() const {
@@ -135,12 +135,12 @@ double Form::Height() const {
 
 void Form::setWidth(double twips) {
     if (loaded())
-        window_->setFixedWidth(std::max(1, toPixels(twips) - frameExtra().width()));
+        window_->setFixedWidth(std::max(1, twipsToPixels(twips) - frameExtra().width()));
 }
 
 void Form::setHeight(double twips) {
     if (loaded())
-        window_->setFixedHeight(std::max(1, toPixels(twips) - frameExtra().height()));
+        window_->setFixedHeight(std::max(1, twipsToPixels(twips) - frameExtra().height()));
 }
 
 PushButton* Form::addButton(Surface& in, Geometry twips, const QString& caption, Font font) {

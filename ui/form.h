@@ -3,6 +3,7 @@
 // the first Show loads it (builds the controls, runs Form_Load), Hide keeps
 // it, Unload runs Form_Unload and destroys it.
 
+#include "ui/control_ptr.h"
 #include "ui/controls.h"
 #include "ui/surface.h"
 
@@ -21,11 +22,15 @@ class FormWindow : public Surface {
 public:
     explicit FormWindow(Form& form);
 
+    // The form lets go of its window when it unloads it; until Qt deletes the
+    // window, its close box then does nothing.
+    void detach() { form_ = nullptr; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Form& form_;
+    Form* form_;
 };
 
 // "MS Sans Serif" at a point size, mapped to an installed sans-serif family.
@@ -71,8 +76,9 @@ public:
     bool visible() const;
     const QString& caption() const { return design_.caption; }
 
-    // The client area; valid while the form is loaded.
-    FormWindow& window() const { return *window_; }
+    // The client area. Asking for it while the form is not loaded fails
+    // (UnloadedError), like using any of its controls then.
+    FormWindow& window() const;
 
 protected:
     virtual void buildLayout() = 0; // the controls, in tab order
@@ -93,7 +99,9 @@ private:
     QSize frameExtra() const;
 
     FormDesign design_;
-    FormWindow* window_ = nullptr; // owned; deleted when unloaded
+    // The loaded window. Unload hands it to Qt, which deletes it once control
+    // is back in the event loop: its own handlers may still be on the stack.
+    std::unique_ptr<FormWindow> window_;
     bool unloading_ = false;
 };
 

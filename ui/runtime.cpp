@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <exception>
 
 namespace ui {
 namespace {
@@ -113,6 +115,12 @@ void runHandler(const std::function<void()>& handler) {
         // End unwinds to here; the toolkit never sees the exception.
     } catch (const RuntimeError&) {
         // A failing window operation abandons its handler; the program goes on.
+    } catch (const std::exception& error) {
+        // Nothing may cross the toolkit's event dispatch: any other failure
+        // abandons the handler too, and says so.
+        std::fprintf(stderr, "wellenzeiger: Ereignisbehandlung abgebrochen: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "wellenzeiger: Ereignisbehandlung abgebrochen (unbekannter Fehler)\n");
     }
 }
 

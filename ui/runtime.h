@@ -39,7 +39,8 @@ void DoEventsUntilNextFrame(double periodMs);
 void setFramePacing(bool on);
 
 // Runs one event handler: nothing once the program has ended; End and
-// run-time errors stop at this frame and never reach the toolkit.
+// run-time errors stop at this frame and never reach the toolkit. Any other
+// exception stops here too, with one line on stderr.
 void runHandler(const std::function<void()>& handler);
 
 // How often DoEvents has run since startProgram, and a hook that runs inside

@@ -1,16 +1,18 @@
 #pragma once
-// A drawing surface: a window's client area or a picture box. It draws in a
-// user coordinate system into a backing image at the screen's device pixel
-// ratio and repaints only the rectangle that changed.
+// A drawing surface: a window's client area or a picture box. The widget
+// that turns Qt's mouse events into handler calls, maps the drawing calls
+// through its user scale onto its canvas at the screen's device pixel ratio,
+// repaints only the rectangle that changed and keeps the drawing log.
 
+#include "ui/canvas.h"
 #include "ui/colour.h"
+#include "ui/mouse_codes.h"
 #include "ui/numeric.h"
+#include "ui/user_scale.h"
 
 #include <QImage>
-#include <QPen>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,12 +29,6 @@ struct DrawCall {
     bool retained = false; // drawn with RetainDrawing on
 };
 
-// The codes that mouse handlers receive: button 1 left, 2 right, 4 middle
-// (a set of held buttons is their sum); shift 1 Shift, 2 Ctrl, 4 Alt.
-Integer buttonCode(Qt::MouseButton button);
-Integer buttonsCode(Qt::MouseButtons buttons);
-Integer shiftCode(Qt::KeyboardModifiers modifiers);
-
 class Surface : public QWidget {
     Q_OBJECT
 public:
@@ -41,10 +37,10 @@ public:
 
     // User scale. Until one is set the units are twips with (0, 0) at the top
     // left; setting any of the four switches to a user scale.
-    double ScaleLeft() const { return scaleLeft_; }
-    double ScaleTop() const { return scaleTop_; }
-    double ScaleWidth() const;
-    double ScaleHeight() const;
+    double ScaleLeft() const { return scale().left; }
+    double ScaleTop() const { return scale().top; }
+    double ScaleWidth() const { return scale().width; }
+    double ScaleHeight() const { return scale().height; }
     void setScaleLeft(double value);
     void setScaleTop(double value);
     void setScaleWidth(double value);
@@ -62,7 +58,7 @@ public:
     // With RetainDrawing on, drawing goes into the persistent image (and
     // shows); with it off, drawing goes to the screen layer only and Cls
     // clears back to the persistent image.
-    bool RetainDrawing() const { return retain_; }
+    bool RetainDrawing() const { return canvas_.retaining(); }
     void setRetainDrawing(bool on);
 
     // Drawing. Without a colour the foreground colour is used. Line and PSet
@@ -106,7 +102,7 @@ public:
     static long nonFiniteCallCount();
 
     // What the surface shows (the screen layer), at device resolution.
-    const QImage& screenImage() const { return screen_; }
+    const QImage& screenImage() const { return canvas_.screen(); }
 
     // Repaints the changed rectangle at the next event processing; the
     // presenter calls it once per refresh.
@@ -122,42 +118,22 @@ protected:
     virtual void paintFrame(QPainter&) {}
 
 private:
-    struct Stroke; // a transient drawing, kept to restore what it covered
+    UserScale scale() const;
+    UserScale& userScale(); // the scale as it reads now, from now on set by the user
     void ensureImages();
-    void adoptUserScale();
     QPointF toDevice(double x, double y) const;
     double deviceRatio() const;
     void record(DrawCall call);
+    template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
-    QPainter& painterOn(QImage& image, std::unique_ptr<QPainter>& painter);
-    void endPainting();
-    bool layersEqual() const;
-    void syncPersistent();
-    void restoreTransients();
-    void markDirty(const QRect& deviceRect);
-    void dispatchMouse(QMouseEvent* event, const MouseHandler& handler, Integer button);
+    void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
 
-    bool userScale_ = false;
-    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
+    std::optional<UserScale> userScale_; // none: twips of the inner area
     int drawWidth_ = 1;
     Colour foreColor_ = WindowText;
     Colour backColor_ = WindowBackground;
     double currentX_ = 0, currentY_ = 0;
-    bool retain_ = false;
-
-    QImage screen_;     // what is shown
-    QImage persistent_; // the retained image, once RetainDrawing was on
-    // Painters kept open on the images between drawing calls.
-    std::unique_ptr<QPainter> screenPainter_, persistentPainter_;
-    // The pen of the last stroke, for the next one of the same colour and width.
-    QPen pen_{QColor::fromRgb(WindowText), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
-    Colour penColour_ = WindowText;
-    // While the layers are equal, retained drawing goes to the screen layer
-    // only; this is where the persistent image has yet to catch up.
-    QRect persistentBehind_;
-    std::vector<Stroke> transients_;
-    bool transientsOverflowed_ = false;
-    QRect dirty_; // in device pixels
+    Canvas canvas_;
     bool pressedLeft_ = false;
 
     bool recording_ = false;

@@ -124,7 +124,7 @@ TEST_F(FontsTest, NoTextOfThePhasorWindowIsCutOffInAnyState) {
     form.Command1_Click();
     EXPECT_EQ(running, "") << "animation running";
     form.Command4_Click();
-    for (auto* slider : {form.HScroll1, form.HScroll2, form.HScroll3})
+    for (ui::HScrollBar* slider : {form.HScroll1, form.HScroll2, form.HScroll3})
         slider->setValue(slider->maximum());
     EXPECT_EQ(clippedTexts(form), "") << "stopped, sliders at their maxima";
 }

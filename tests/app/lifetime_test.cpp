@@ -1,0 +1,31 @@
+#include "../support/support.h"
+
+#include "app/form1.h"
+#include "phasor/form2.h"
+
+#include <QCoreApplication>
+
+// The riskiest path for the windows' lifetimes: "Ende" on the menu window
+// while the phasor animation finishes its last frame after "Menu". The
+// phasor window unloads with its animation still on the stack; the sanitizer
+// build sees any use of what its deletion destroyed.
+TEST_F(AppTest, EndeWhileTheAnimationFinishesItsLastFrameAfterMenu) {
+    Form1& menu = app->form1();
+    leftClick(menu.Command2);
+    Form2& phasor = app->form2();
+    atEventProcessing(1, [&] {
+        leftClick(phasor.Command1);                              // "Menu"
+        atEventProcessing(1, [&] { leftClick(menu.Command3); }); // "Ende"
+    });
+    leftClick(phasor.Command1); // "Start W1/Menu": returns once the program ended
+
+    EXPECT_TRUE(ui::programEnded());
+    EXPECT_EQ(phasor.stoppedFlag, 1);
+    EXPECT_FALSE(phasor.loaded());
+    EXPECT_TRUE(menu.unloading());
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(static_cast<ui::PictureBox*>(phasor.Picture1), nullptr);
+    EXPECT_THROW(phasor.Picture1->Cls(), ui::UnloadedError);
+    EXPECT_THROW(phasor.window(), ui::UnloadedError);
+}
