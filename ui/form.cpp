@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/desktop.h"
 #include "ui/runtime.h"
 
 #include <QCloseEvent>
@@ -15,11 +16,6 @@ constexpr double twipsPerPixel = 15;
 
 int toPixels(double twips) {
     return static_cast<int>(std::floor(twips / twipsPerPixel + 0.5));
-}
-
-QSize screenPixels() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
 }
 
 // A window shown again comes to the front. The offscreen platform used for
@@ -46,10 +42,10 @@ QFont toQFont(Font font) {
 }
 
 double Screen::Width() {
-    return screenPixels().width() * twipsPerPixel;
+    return workArea().width() * twipsPerPixel;
 }
 double Screen::Height() {
-    return screenPixels().height() * twipsPerPixel;
+    return workArea().height() * twipsPerPixel;
 }
 
 FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(form) {}
@@ -69,6 +65,7 @@ Form::~Form() {
 void Form::load() {
     window_ = new FormWindow(*this);
     window_->setWindowTitle(design_.caption);
+    frame_ = windowFrame();
     window_->setFont(toQFont(design_.font));
     window_->setFixedSize(toPixels(design_.clientWidth), toPixels(design_.clientHeight));
     window_->setBackColor(design_.background);
@@ -109,38 +106,58 @@ bool Form::visible() const {
     return loaded() && window_->isVisible();
 }
 
-QSize Form::frameExtra() const {
-    return window_->frameGeometry().size() - window_->geometry().size();
+// The frame the window really has once the window manager has framed it;
+// until then the one it gives every window.
+QMargins Form::frame() const {
+    const QRect outer = window_->frameGeometry();
+    const QRect inner = window_->geometry();
+    if (outer == inner)
+        return frame_;
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
+// A top-level window's position is that of its frame, also before the
+// window manager has framed it.
 void Form::Move(double left, double top) {
     if (loaded())
-        window_->move(toPixels(left), toPixels(top));
+        window_->move(workArea().topLeft() + QPoint(toPixels(left), toPixels(top)));
 }
 
 double Form::Left() const {
-    return loaded() ? window_->frameGeometry().x() * twipsPerPixel : 0;
+    return loaded() ? (window_->frameGeometry().x() - workArea().x()) * twipsPerPixel : 0;
 }
 double Form::Top() const {
-    return loaded() ? window_->frameGeometry().y() * twipsPerPixel : 0;
+    return loaded() ? (window_->frameGeometry().y() - workArea().y()) * twipsPerPixel : 0;
 }
 
 double Form::Width() const {
-    return loaded() ? window_->frameGeometry().width() * twipsPerPixel : 0;
+    if (!loaded())
+        return 0;
+    const QMargins margins = frame();
+    return (window_->width() + margins.left() + margins.right()) * twipsPerPixel;
 }
 
 double Form::Height() const {
-    return loaded() ? window_->frameGeometry().height() * twipsPerPixel : 0;
+    if (!loaded())
+        return 0;
+    const QMargins margins = frame();
+    return (window_->height() + margins.top() + margins.bottom()) * twipsPerPixel;
 }
 
+// The size set is the outer one: the client area gets what the frame leaves.
 void Form::setWidth(double twips) {
-    if (loaded())
-        window_->setFixedWidth(std::max(1, toPixels(twips) - frameExtra().width()));
+    if (!loaded())
+        return;
+    const QMargins margins = frame();
+    window_->setFixedWidth(std::max(1, toPixels(twips) - margins.left() - margins.right()));
 }
 
 void Form::setHeight(double twips) {
-    if (loaded())
-        window_->setFixedHeight(std::max(1, toPixels(twips) - frameExtra().height()));
+    if (!loaded())
+        return;
+    const QMargins margins = frame();
+    window_->setFixedHeight(std::max(1, toPixels(twips) - margins.top() - margins.bottom()));
 }
 
 PushButton* Form::addButton(Surface& in, Geometry twips, const QString& caption, Font font) {

@@ -7,6 +7,7 @@
 #include "ui/surface.h"
 
 #include <QFont>
+#include <QMargins>
 #include <QString>
 #include <memory>
 
@@ -42,7 +43,7 @@ struct FormDesign {
     Font font;
 };
 
-// The screen size in twips.
+// The size in twips of the work area: the screen less the desktop's panels.
 struct Screen {
     static double Width();
     static double Height();
@@ -58,7 +59,7 @@ public:
     void Show();
     void Hide();
     void Unload();
-    void Move(double left, double top); // screen twips
+    void Move(double left, double top); // twips from the work area's top left, frame included
     double Left() const;
     double Top() const;
     double Width() const; // outer size in twips
@@ -90,10 +91,11 @@ protected:
 
 private:
     void load();
-    QSize frameExtra() const;
+    QMargins frame() const;
 
     FormDesign design_;
     FormWindow* window_ = nullptr; // owned; deleted when unloaded
+    QMargins frame_;               // the window manager's frame, known before the first Show
     bool unloading_ = false;
 };
 
