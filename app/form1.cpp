@@ -26,7 +26,8 @@ Form1::Form1(Shell& shell)
                 ui::RGB(255, 255, 128),
                 8625,
                 8340,
-                {8.25, true}}),
+                {8.25, true},
+                "Form1"}),
       shell_(shell) {}
 
 void Form1::buildLayout() {
@@ -39,9 +40,9 @@ void Form1::buildLayout() {
     Label3 = addLabel(w, {2880, 3960, 5175, 3375}, huygensText, textFont);
     Command3 = addButton(w, {480, 7440, 2175, 615}, "Ende", windowFont());
 
-    Command1->onClick = [this] { Command1_Click(); };
-    Command2->onClick = [this] { Command2_Click(); };
-    Command3->onClick = [this] { Command3_Click(); };
+    Command1->onClick = handler("Command1_Click", [this] { Command1_Click(); });
+    Command2->onClick = handler("Command2_Click", [this] { Command2_Click(); });
+    Command3->onClick = handler("Command3_Click", [this] { Command3_Click(); });
 }
 
 void Form1::Form_Load() {

@@ -53,7 +53,7 @@ FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(form) {}
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: its Unload runs Form_Unload and destroys the window.
     event->ignore();
-    runHandler([this] { form_.Unload(); });
+    runHandler([this] { form_.Unload(); }, form_.handlerName("Form_Unload"));
 }
 
 Form::Form(FormDesign design) : design_(std::move(design)) {}
@@ -100,6 +100,11 @@ void Form::Unload() {
     window_ = nullptr;
     window->hide();
     window->deleteLater(); // its own close event may be on the stack
+}
+
+QString Form::handlerName(const char* handler) const {
+    const QString name = QString::fromLatin1(handler);
+    return design_.name.isEmpty() ? name : design_.name + QLatin1Char('.') + name;
 }
 
 bool Form::visible() const {

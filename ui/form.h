@@ -4,6 +4,7 @@
 // it, Unload runs Form_Unload and destroys it.
 
 #include "ui/controls.h"
+#include "ui/runtime.h"
 #include "ui/surface.h"
 
 #include <QFont>
@@ -41,6 +42,7 @@ struct FormDesign {
     Colour background = WindowBackground;
     double clientWidth = 0, clientHeight = 0; // twips
     Font font;
+    QString name; // the window's name in reports of failing handlers, e.g. "Form2"
 };
 
 // The size in twips of the work area: the screen less the desktop's panels.
@@ -71,6 +73,8 @@ public:
     bool unloading() const { return unloading_; }
     bool visible() const;
     const QString& caption() const { return design_.caption; }
+    // A handler's full name, e.g. "Form2.Command1_Click".
+    QString handlerName(const char* handler) const;
 
     // The client area; valid while the form is loaded.
     FormWindow& window() const { return *window_; }
@@ -79,6 +83,14 @@ protected:
     virtual void buildLayout() = 0; // the controls, in tab order
     virtual void Form_Load() {}
     virtual void Form_Unload(Integer& cancel) { (void)cancel; }
+
+    // Wraps a handler of this window so that a run-time error in it is
+    // reported under its name: Command1->onClick = handler("Command1_Click", ...).
+    template <typename Handler> auto handler(const char* name, Handler run) const {
+        return [name = handlerName(name), run](auto... args) {
+            runHandler([&] { run(args...); }, name);
+        };
+    }
 
     Font windowFont() const { return design_.font; }
     PushButton* addButton(Surface& in, Geometry twips, const QString& caption, Font font);

@@ -1,5 +1,6 @@
 #include "ui/runtime.h"
 
+#include "ui/failure.h"
 #include "ui/presenter.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ void processEventsUntil(Clock::time_point due) {
 
 void startProgram() {
     state() = ProgramState{};
+    forgetReportedFailures();
 }
 
 bool programEnded() {
@@ -104,15 +106,16 @@ void setFramePacing(bool on) {
     state().pacing = on;
 }
 
-void runHandler(const std::function<void()>& handler) {
+void runHandler(const std::function<void()>& handler, const QString& name) {
     if (state().ended || !handler)
         return;
     try {
         handler();
     } catch (const ProgramEnded&) {
         // End unwinds to here; the toolkit never sees the exception.
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& error) {
         // A failing window operation abandons its handler; the program goes on.
+        reportFailure(name, error);
     }
 }
 
