@@ -42,7 +42,7 @@ struct FormDesign {
     Colour background = WindowBackground;
     double clientWidth = 0, clientHeight = 0; // twips
     Font font;
-    QString name; // the window's name in reports of failing handlers, e.g. "Form2"
+    QString name = {}; // the window's name in reports of failing handlers, e.g. "Form2"
 };
 
 // The size in twips of the work area: the screen less the desktop's panels.
