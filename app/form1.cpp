@@ -28,7 +28,8 @@ Form1::Form1(App& app)
                 ui::RGB(255, 255, 128),
                 8625,
                 8340,
-                {8.25, true}}),
+                {8.25, true},
+                "Form1"}),
       app_(app) {}
 
 void Form1::buildLayout() {
@@ -41,9 +42,9 @@ void Form1::buildLayout() {
     Label3 = addLabel(w, {2880, 3960, 5175, 3375}, huygensText, textFont);
     Command3 = addButton(w, {480, 7440, 2175, 615}, "Ende", windowFont());
 
-    Command1->onClick = [this] { Command1_Click(); };
-    Command2->onClick = [this] { Command2_Click(); };
-    Command3->onClick = [this] { Command3_Click(); };
+    Command1->onClick = handler("Command1_Click", [this] { Command1_Click(); });
+    Command2->onClick = handler("Command2_Click", [this] { Command2_Click(); });
+    Command3->onClick = handler("Command3_Click", [this] { Command3_Click(); });
     installKeys();
 }
 

@@ -11,7 +11,8 @@ Form3::Form3(ui::Shell& shell)
                 ui::WindowBackground,
                 14790,
                 10695,
-                {8.25, true}}),
+                {8.25, true},
+                "Form3"}),
       shell_(shell) {}
 
 // The controls in tab order; the picture boxes stay hidden until a click into
@@ -54,17 +55,19 @@ void Form3::buildLayout() {
 }
 
 void Form3::connectHandlers() {
-    HScroll2->onChange = [this] { HScroll2_Change(); };
-    HScroll3->onChange = [this] { HScroll3_Change(); };
-    Command1->onClick = [this] { Command1_Click(); };
-    Command2->onClick = [this] { Command2_Click(); };
-    Command3->onClick = [this] { Command3_Click(); };
-    Picture1->onClick = [this] { Picture1_Click(); };
-    window().onMouseDown = [this](ui::Integer button, ui::Integer shift, ui::Single x,
-                                  ui::Single y) { Form_MouseDown(button, shift, x, y); };
-    window().onMouseMove = [this](ui::Integer button, ui::Integer shift, ui::Single x,
-                                  ui::Single y) { Form_MouseMove(button, shift, x, y); };
-    window().onMouseUp = [this](ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y) {
-        Form_MouseUp(button, shift, x, y);
-    };
+    HScroll2->onChange = handler("HScroll2_Change", [this] { HScroll2_Change(); });
+    HScroll3->onChange = handler("HScroll3_Change", [this] { HScroll3_Change(); });
+    Command1->onClick = handler("Command1_Click", [this] { Command1_Click(); });
+    Command2->onClick = handler("Command2_Click", [this] { Command2_Click(); });
+    Command3->onClick = handler("Command3_Click", [this] { Command3_Click(); });
+    Picture1->onClick = handler("Picture1_Click", [this] { Picture1_Click(); });
+    window().onMouseDown =
+        handler("Form_MouseDown", [this](ui::Integer button, ui::Integer shift, ui::Single x,
+                                         ui::Single y) { Form_MouseDown(button, shift, x, y); });
+    window().onMouseMove =
+        handler("Form_MouseMove", [this](ui::Integer button, ui::Integer shift, ui::Single x,
+                                         ui::Single y) { Form_MouseMove(button, shift, x, y); });
+    window().onMouseUp =
+        handler("Form_MouseUp", [this](ui::Integer button, ui::Integer shift, ui::Single x,
+                                       ui::Single y) { Form_MouseUp(button, shift, x, y); });
 }

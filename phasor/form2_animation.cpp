@@ -5,8 +5,9 @@
 // Pending events are processed at five places per frame, so any handler of
 // the window can run between two drawing steps. That is why every step reads
 // the window variables (also probeIndex and pointIndex) at its own use, and
-// why every step runs through runStep: a nested handler can leave values that
-// make a single step fail, and only that step is lost.
+// why every step runs through runStep (as `step`): a nested handler can leave
+// values that make a single step fail, and only that step is lost, with one
+// report naming its routine.
 
 #include "phasor/form2.h"
 
@@ -14,7 +15,7 @@
 #include "phasor/wave_model.h"
 #include "ui/runtime.h"
 
-using phasor::runStep;
+using phasor::Steps;
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr double framePeriodMs = 1000.0 / 60;
 } // namespace
 
 void Form2::AnimateWaves() {
+    const Steps step(nullptr);
     for (;;) {
         if (stoppedFlag == 1)
             return;
@@ -35,46 +37,49 @@ void Form2::AnimateWaves() {
         // that the next step erases again.
         ui::PresentFrame();
         EraseProbeBars();
-        runStep([&] { timePhase = ui::toSingle(timePhase + phaseStep); });
+        step([&] { timePhase = ui::toSingle(timePhase + phaseStep); });
         ui::DoEventsUntilNextFrame(framePeriodMs);
     }
 }
 
 void Form2::ComputeProbeValues() {
-    runStep([&] {
+    const Steps step("ComputeProbeValues");
+    step([&] {
         phase1 = ui::toSingle(
             phasor::wavePhase(ui::add(probeIndex, shiftSteps), phasePerStep, timePhase));
     });
-    runStep([&] { phase2 = ui::toSingle(phasor::wavePhase(probeIndex, phasePerStep, timePhase)); });
-    runStep([&] { cos1 = ui::toSingle(phasor::horizontal(amplitude, phase1)); });
-    runStep([&] { sin1 = ui::toSingle(phasor::displacement(amplitude, phase1)); });
-    runStep([&] { cos2 = ui::toSingle(phasor::horizontal(amplitude, phase2)); });
-    runStep([&] { sin2 = ui::toSingle(phasor::displacement(amplitude, phase2)); });
+    step([&] { phase2 = ui::toSingle(phasor::wavePhase(probeIndex, phasePerStep, timePhase)); });
+    step([&] { cos1 = ui::toSingle(phasor::horizontal(amplitude, phase1)); });
+    step([&] { sin1 = ui::toSingle(phasor::displacement(amplitude, phase1)); });
+    step([&] { cos2 = ui::toSingle(phasor::horizontal(amplitude, phase2)); });
+    step([&] { sin2 = ui::toSingle(phasor::displacement(amplitude, phase2)); });
 }
 
 void Form2::DrawProbeBars() {
-    runStep([&] { Picture1->setDrawWidth(4); });
-    runStep([&] {
+    const Steps step("DrawProbeBars");
+    step([&] { Picture1->setDrawWidth(4); });
+    step([&] {
         Picture1->Line(wave1X(probeIndex), wave1Base(probeIndex), wave1X(probeIndex),
                        wave1Base(probeIndex) + sin1, phasor::green);
     });
     if (wave2Hidden == 0) {
-        runStep([&] {
+        step([&] {
             Picture1->Line(wave2X(probeIndex), wave2Base(probeIndex), wave2X(probeIndex),
                            wave2Base(probeIndex) + sin2, phasor::blue);
         });
     }
     if (wave2Hidden == 0 && sumHidden == 0) {
-        runStep([&] {
+        step([&] {
             Picture1->Line(sumX(probeIndex), sumBase(probeIndex), sumX(probeIndex),
                            sumBase(probeIndex) + sin1 + sin2, phasor::red);
         });
     }
-    runStep([&] { Picture1->setDrawWidth(2); });
+    step([&] { Picture1->setDrawWidth(2); });
 }
 
 void Form2::DrawPhasorDiagram() {
-    runStep([&] { Picture2->Cls(); });
+    const Steps step("DrawPhasorDiagram");
+    step([&] { Picture2->Cls(); });
     ui::DoEvents();
     if (vectorSumMode == 0)
         DrawPointerPicture();
@@ -87,54 +92,56 @@ void Form2::DrawPhasorDiagram() {
 // onto the axis at x = 130. The first two lines keep the pen width that the
 // last drawing in Picture2 left.
 void Form2::DrawPointerPicture() {
+    const Steps step("DrawPointerPicture");
     ui::Surface& box = *Picture2;
-    runStep([&] { box.Line(0, 0, 0.6 * cos1, 0.6 * sin1, phasor::green); });
+    step([&] { box.Line(0, 0, 0.6 * cos1, 0.6 * sin1, phasor::green); });
     if (wave2Hidden == 0)
-        runStep([&] { box.Line(0, 0, 0.6 * cos2, 0.6 * sin2, phasor::blue); });
-    runStep([&] { box.setDrawWidth(1); });
-    runStep([&] { box.Circle(0, 0, 0.6 * amplitude, phasor::olive); });
-    runStep([&] { box.Line(130, 150, 130, -150, phasor::grey); });
-    runStep([&] { box.Line(0.6 * cos1, 0.6 * sin1, 130, 0.6 * sin1, phasor::grey); });
+        step([&] { box.Line(0, 0, 0.6 * cos2, 0.6 * sin2, phasor::blue); });
+    step([&] { box.setDrawWidth(1); });
+    step([&] { box.Circle(0, 0, 0.6 * amplitude, phasor::olive); });
+    step([&] { box.Line(130, 150, 130, -150, phasor::grey); });
+    step([&] { box.Line(0.6 * cos1, 0.6 * sin1, 130, 0.6 * sin1, phasor::grey); });
     if (wave2Hidden == 0)
-        runStep([&] { box.Line(0.6 * cos2, 0.6 * sin2, 130, 0.6 * sin2, phasor::grey); });
-    runStep([&] { box.Line(0, 0, 130, 0, phasor::grey); });
-    runStep([&] { box.setDrawWidth(3); });
-    runStep([&] { box.Line(135, 0, 135, 0.6 * sin1, phasor::green); });
+        step([&] { box.Line(0.6 * cos2, 0.6 * sin2, 130, 0.6 * sin2, phasor::grey); });
+    step([&] { box.Line(0, 0, 130, 0, phasor::grey); });
+    step([&] { box.setDrawWidth(3); });
+    step([&] { box.Line(135, 0, 135, 0.6 * sin1, phasor::green); });
     if (wave2Hidden == 0)
-        runStep([&] { box.Line(125, 0, 125, 0.6 * sin2, phasor::blue); });
+        step([&] { box.Line(125, 0, 125, 0.6 * sin2, phasor::blue); });
 }
 
 // W2's pointer placed at the tip of W1's, the resultant back to the origin,
 // and the projections stacked on the axis.
 void Form2::DrawVectorSumPicture() {
+    const Steps step("DrawVectorSumPicture");
     ui::Surface& box = *Picture2;
-    runStep([&] { box.setDrawWidth(3); });
-    runStep([&] { tip1X = ui::toSingle(0.6 * cos1); });
-    runStep([&] { tip1Y = ui::toSingle(0.6 * sin1); });
-    runStep([&] { tipSumX = ui::toSingle(0.6 * cos2 + tip1X); });
-    runStep([&] { tipSumY = ui::toSingle(0.6 * sin2 + tip1Y); });
+    step([&] { box.setDrawWidth(3); });
+    step([&] { tip1X = ui::toSingle(0.6 * cos1); });
+    step([&] { tip1Y = ui::toSingle(0.6 * sin1); });
+    step([&] { tipSumX = ui::toSingle(0.6 * cos2 + tip1X); });
+    step([&] { tipSumY = ui::toSingle(0.6 * sin2 + tip1Y); });
 
-    runStep([&] { box.Line(0, 0, tip1X, tip1Y, phasor::green); });
+    step([&] { box.Line(0, 0, tip1X, tip1Y, phasor::green); });
     if (wave2Hidden == 0)
-        runStep([&] { box.LineTo(tipSumX, tipSumY, phasor::blue); });
+        step([&] { box.LineTo(tipSumX, tipSumY, phasor::blue); });
     if (wave2Hidden == 0 && sumHidden == 0)
-        runStep([&] { box.LineTo(0, 0, phasor::red); });
+        step([&] { box.LineTo(0, 0, phasor::red); });
     if (wave2Hidden == 0)
-        runStep([&] { box.Line(135, 0, 135, tip1Y + 0.6 * sin2, phasor::red); });
-    runStep([&] { box.setDrawWidth(1); });
+        step([&] { box.Line(135, 0, 135, tip1Y + 0.6 * sin2, phasor::red); });
+    step([&] { box.setDrawWidth(1); });
     if (wave2Hidden == 0)
-        runStep([&] {
+        step([&] {
             box.Circle(0, 0, phasor::resultantRadius(tipSumX, tipSumY), phasor::lightGrey);
         });
-    runStep([&] { box.Line(130, 150, 130, -150, phasor::grey); });
-    runStep([&] { box.Line(tip1X, tip1Y, 130, tip1Y, phasor::grey); });
+    step([&] { box.Line(130, 150, 130, -150, phasor::grey); });
+    step([&] { box.Line(tip1X, tip1Y, 130, tip1Y, phasor::grey); });
     if (wave2Hidden == 0)
-        runStep([&] { box.Line(tipSumX, tipSumY, 130, tipSumY, phasor::grey); });
-    runStep([&] { box.Line(0, 0, 130, 0, phasor::grey); });
-    runStep([&] { box.setDrawWidth(3); });
-    runStep([&] { box.Line(125, 0, 125, tip1Y, phasor::green); });
+        step([&] { box.Line(tipSumX, tipSumY, 130, tipSumY, phasor::grey); });
+    step([&] { box.Line(0, 0, 130, 0, phasor::grey); });
+    step([&] { box.setDrawWidth(3); });
+    step([&] { box.Line(125, 0, 125, tip1Y, phasor::green); });
     if (wave2Hidden == 0)
-        runStep([&] { box.Line(130, tip1Y, 130, tipSumY, phasor::blue); });
+        step([&] { box.Line(130, tip1Y, 130, tipSumY, phasor::blue); });
 }
 
 // The loop counter is the window variable pointIndex: a loop nested at one of
@@ -146,53 +153,56 @@ void Form2::DrawWaveBars() {
         DrawWavePoint();
         try {
             pointIndex = ui::add(pointIndex, 1);
-        } catch (const ui::RuntimeError&) {
-            break; // a counter that cannot be stepped any further ends the loop
+        } catch (const ui::RuntimeError& error) {
+            // A counter that cannot be stepped any further ends the loop.
+            ui::reportFailure(phasor::animationStepName("DrawWaveBars"), error);
+            break;
         }
     }
 }
 
 void Form2::DrawWavePoint() {
-    runStep([&] {
+    const Steps step("DrawWavePoint");
+    step([&] {
         phase1 = ui::toSingle(
             phasor::wavePhase(ui::add(pointIndex, shiftSteps), phasePerStep, timePhase));
     });
-    runStep([&] { phase2 = ui::toSingle(phasor::wavePhase(pointIndex, phasePerStep, timePhase)); });
+    step([&] { phase2 = ui::toSingle(phasor::wavePhase(pointIndex, phasePerStep, timePhase)); });
     // The probe column keeps the coloured bars of this frame.
     if (pointIndex == probeIndex)
         return;
 
     // Erase strips, wider than the bars, in every row whatever is shown.
-    runStep([&] { Picture1->setDrawWidth(5); });
-    runStep([&] {
+    step([&] { Picture1->setDrawWidth(5); });
+    step([&] {
         Picture1->Line(wave1X(pointIndex), wave1Base(pointIndex) - amplitude, wave1X(pointIndex),
                        wave1Base(pointIndex) + amplitude, phasor::white);
     });
-    runStep([&] {
+    step([&] {
         Picture1->Line(wave2X(pointIndex), wave2Base(pointIndex) - amplitude, wave2X(pointIndex),
                        wave2Base(pointIndex) + amplitude, phasor::white);
     });
-    runStep([&] {
+    step([&] {
         Picture1->Line(sumX(pointIndex), sumBase(pointIndex) - 2 * amplitude, sumX(pointIndex),
                        sumBase(pointIndex) + 2 * amplitude, phasor::white);
     });
-    runStep([&] { Picture1->setDrawWidth(2); });
+    step([&] { Picture1->setDrawWidth(2); });
     ui::DoEvents();
 
-    runStep([&] {
+    step([&] {
         Picture1->Line(wave1X(pointIndex), wave1Base(pointIndex), wave1X(pointIndex),
                        wave1Base(pointIndex) + phasor::displacement(amplitude, phase1),
                        phasor::grey);
     });
     if (wave2Hidden == 0) {
-        runStep([&] {
+        step([&] {
             Picture1->Line(wave2X(pointIndex), wave2Base(pointIndex), wave2X(pointIndex),
                            wave2Base(pointIndex) + phasor::displacement(amplitude, phase2),
                            phasor::grey);
         });
     }
     if (wave2Hidden == 0 && sumHidden == 0) {
-        runStep([&] {
+        step([&] {
             Picture1->Line(sumX(pointIndex), sumBase(pointIndex), sumX(pointIndex),
                            sumBase(pointIndex) + phasor::sumDisplacement(amplitude, phase1, phase2),
                            phasor::grey);
@@ -204,18 +214,19 @@ void Form2::DrawWavePoint() {
 // sin1 and sin2 still hold the probe values of this frame: the wave loop
 // changes only phase1 and phase2.
 void Form2::EraseProbeBars() {
-    runStep([&] { Picture1->setDrawWidth(6); });
-    runStep([&] {
+    const Steps step("EraseProbeBars");
+    step([&] { Picture1->setDrawWidth(6); });
+    step([&] {
         Picture1->Line(wave1X(probeIndex), wave1Base(probeIndex), wave1X(probeIndex),
                        wave1Base(probeIndex) + sin1, phasor::white);
     });
-    runStep([&] {
+    step([&] {
         Picture1->Line(wave2X(probeIndex), wave2Base(probeIndex), wave2X(probeIndex),
                        wave2Base(probeIndex) + sin2, phasor::white);
     });
-    runStep([&] {
+    step([&] {
         Picture1->Line(sumX(probeIndex), sumBase(probeIndex), sumX(probeIndex),
                        sumBase(probeIndex) + sin1 + sin2, phasor::white);
     });
-    runStep([&] { Picture1->setDrawWidth(2); });
+    step([&] { Picture1->setDrawWidth(2); });
 }

@@ -50,18 +50,21 @@ void Form2::buildLayout() {
 }
 
 void Form2::connectHandlers() {
-    Command1->onClick = [this] { Command1_Click(); };
-    Command2->onClick = [this] { Command2_Click(); };
-    Command3->onClick = [this] { Command3_Click(); };
-    Command4->onClick = [this] { Command4_Click(); };
-    HScroll1->onChange = [this] { HScroll1_Change(); };
-    HScroll2->onChange = [this] { HScroll2_Change(); };
-    HScroll3->onChange = [this] { HScroll3_Change(); };
-    Command5->onMouseDown = [this](ui::Integer button, ui::Integer shift, ui::Single x,
-                                   ui::Single y) { Command5_MouseDown(button, shift, x, y); };
-    Command6->onClick = [this] { Command6_Click(); };
-    Picture1->onMouseDown = [this](ui::Integer button, ui::Integer shift, ui::Single x,
-                                   ui::Single y) { Picture1_MouseDown(button, shift, x, y); };
-    Picture1->onMouseMove = [this](ui::Integer button, ui::Integer shift, ui::Single x,
-                                   ui::Single y) { Picture1_MouseMove(button, shift, x, y); };
+    Command1->onClick = handler("Command1_Click", [this] { Command1_Click(); });
+    Command2->onClick = handler("Command2_Click", [this] { Command2_Click(); });
+    Command3->onClick = handler("Command3_Click", [this] { Command3_Click(); });
+    Command4->onClick = handler("Command4_Click", [this] { Command4_Click(); });
+    HScroll1->onChange = handler("HScroll1_Change", [this] { HScroll1_Change(); });
+    HScroll2->onChange = handler("HScroll2_Change", [this] { HScroll2_Change(); });
+    HScroll3->onChange = handler("HScroll3_Change", [this] { HScroll3_Change(); });
+    Command5->onMouseDown = handler(
+        "Command5_MouseDown", [this](ui::Integer button, ui::Integer shift, ui::Single x,
+                                     ui::Single y) { Command5_MouseDown(button, shift, x, y); });
+    Command6->onClick = handler("Command6_Click", [this] { Command6_Click(); });
+    Picture1->onMouseDown = handler(
+        "Picture1_MouseDown", [this](ui::Integer button, ui::Integer shift, ui::Single x,
+                                     ui::Single y) { Picture1_MouseDown(button, shift, x, y); });
+    Picture1->onMouseMove = handler(
+        "Picture1_MouseMove", [this](ui::Integer button, ui::Integer shift, ui::Single x,
+                                     ui::Single y) { Picture1_MouseMove(button, shift, x, y); });
 }

@@ -12,7 +12,8 @@ Form2::Form2(ui::Shell& shell)
                 ui::RGB(224, 224, 224),
                 11370,
                 8925,
-                {8.25, true}}),
+                {8.25, true},
+                "Form2"}),
       shell_(shell) {}
 
 void Form2::Form_Load() {

@@ -101,6 +101,19 @@ void PushButton::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+// Enter presses the focused button like Space does; a button that acts only
+// on a mouse press has no click handler and so ignores both.
+void PushButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
+}
+
 void PushButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         QPushButton::mouseReleaseEvent(event);
@@ -128,6 +141,8 @@ TextBox::TextBox(Surface& container, Geometry twips, const QString& text, Colour
     setBackground(*this, QPalette::Base, background);
     setBackground(*this, QPalette::Text, WindowText);
     setCursorPosition(0);
+    // The program alone writes these boxes; they stay in the tab order.
+    setReadOnly(true);
 }
 
 HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)

@@ -53,10 +53,11 @@ public:
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
 
-    std::function<void()> onClick;     // a completed left click or keyboard activation
+    std::function<void()> onClick;     // a completed left click, Space or Enter
     Surface::MouseHandler onMouseDown; // any mouse button, at the press
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
@@ -73,6 +74,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A number box: shows what the program writes, never what the user types.
 class TextBox : public QLineEdit, public Placed {
     Q_OBJECT
 public:

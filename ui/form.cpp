@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/desktop.h"
 #include "ui/pixels.h"
 #include "ui/runtime.h"
 
@@ -11,11 +12,6 @@
 namespace ui {
 
 namespace {
-
-QSize screenPixels() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
-}
 
 // A window shown again comes to the front. The offscreen platform used for
 // headless runs has no stacking order and warns when asked.
@@ -41,10 +37,10 @@ QFont toQFont(Font font) {
 }
 
 double Screen::Width() {
-    return screenPixels().width() * twipsPerPixel;
+    return workArea().width() * twipsPerPixel;
 }
 double Screen::Height() {
-    return screenPixels().height() * twipsPerPixel;
+    return workArea().height() * twipsPerPixel;
 }
 
 FormWindow::FormWindow(Form& form) : Surface(nullptr), form_(&form) {}
@@ -53,7 +49,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     // The form decides: its Unload runs Form_Unload and destroys the window.
     event->ignore();
     if (Form* form = form_)
-        runHandler([form] { form->Unload(); });
+        runHandler([form] { form->Unload(); }, form->handlerName("Form_Unload"));
 }
 
 Form::Form(FormDesign design) : design_(std::move(design)) {}
@@ -69,6 +65,7 @@ FormWindow& Form::window() const {
 void Form::load() {
     window_ = std::make_unique<FormWindow>(*this);
     window_->setWindowTitle(design_.caption);
+    frame_ = windowFrame();
     window_->setFont(toQFont(design_.font));
     window_->setFixedSize(twipsToPixels(design_.clientWidth), twipsToPixels(design_.clientHeight));
     window_->setBackColor(design_.background);
@@ -105,42 +102,67 @@ void Form::Unload() {
     window.release()->deleteLater(); // its own close event may be on the stack
 }
 
+QString Form::handlerName(const char* handler) const {
+    const QString name = QString::fromLatin1(handler);
+    return design_.name.isEmpty() ? name : design_.name + QLatin1Char('.') + name;
+}
+
 bool Form::visible() const {
     return loaded() && window_->isVisible();
 }
 
-QSize Form::frameExtra() const {
-    return window_->frameGeometry().size() - window_->geometry().size();
+// The frame the window really has once the window manager has framed it;
+// until then the one it gives every window.
+QMargins Form::frame() const {
+    const QRect outer = window_->frameGeometry();
+    const QRect inner = window_->geometry();
+    if (outer == inner)
+        return frame_;
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
+// A top-level window's position is that of its frame, also before the
+// window manager has framed it.
 void Form::Move(double left, double top) {
     if (loaded())
-        window_->move(twipsToPixels(left), twipsToPixels(top));
+        window_->move(workArea().topLeft() + QPoint(twipsToPixels(left), twipsToPixels(top)));
 }
 
 double Form::Left() const {
-    return loaded() ? window_->frameGeometry().x() * twipsPerPixel : 0;
+    return loaded() ? (window_->frameGeometry().x() - workArea().x()) * twipsPerPixel : 0;
 }
 double Form::Top() const {
-    return loaded() ? window_->frameGeometry().y() * twipsPerPixel : 0;
+    return loaded() ? (window_->frameGeometry().y() - workArea().y()) * twipsPerPixel : 0;
 }
 
 double Form::Width() const {
-    return loaded() ? window_->frameGeometry().width() * twipsPerPixel : 0;
+    if (!loaded())
+        return 0;
+    const QMargins margins = frame();
+    return (window_->width() + margins.left() + margins.right()) * twipsPerPixel;
 }
 
 double Form::Height() const {
-    return loaded() ? window_->frameGeometry().height() * twipsPerPixel : 0;
+    if (!loaded())
+        return 0;
+    const QMargins margins = frame();
+    return (window_->height() + margins.top() + margins.bottom()) * twipsPerPixel;
 }
 
+// The size set is the outer one: the client area gets what the frame leaves.
 void Form::setWidth(double twips) {
-    if (loaded())
-        window_->setFixedWidth(std::max(1, twipsToPixels(twips) - frameExtra().width()));
+    if (!loaded())
+        return;
+    const QMargins margins = frame();
+    window_->setFixedWidth(std::max(1, twipsToPixels(twips) - margins.left() - margins.right()));
 }
 
 void Form::setHeight(double twips) {
-    if (loaded())
-        window_->setFixedHeight(std::max(1, twipsToPixels(twips) - frameExtra().height()));
+    if (!loaded())
+        return;
+    const QMargins margins = frame();
+    window_->setFixedHeight(std::max(1, twipsToPixels(twips) - margins.top() - margins.bottom()));
 }
 
 PushButton* Form::addButton(Surface& in, Geometry twips, const QString& caption, Font font) {

@@ -5,9 +5,11 @@
 
 #include "ui/control_ptr.h"
 #include "ui/controls.h"
+#include "ui/runtime.h"
 #include "ui/surface.h"
 
 #include <QFont>
+#include <QMargins>
 #include <QString>
 #include <memory>
 
@@ -45,9 +47,10 @@ struct FormDesign {
     Colour background = WindowBackground;
     double clientWidth = 0, clientHeight = 0; // twips
     Font font;
+    QString name = {}; // the window's name in reports of failing handlers, e.g. "Form2"
 };
 
-// The screen size in twips.
+// The size in twips of the work area: the screen less the desktop's panels.
 struct Screen {
     static double Width();
     static double Height();
@@ -63,7 +66,7 @@ public:
     void Show();
     void Hide();
     void Unload();
-    void Move(double left, double top); // screen twips
+    void Move(double left, double top); // twips from the work area's top left, frame included
     double Left() const;
     double Top() const;
     double Width() const; // outer size in twips
@@ -75,6 +78,8 @@ public:
     bool unloading() const { return unloading_; }
     bool visible() const;
     const QString& caption() const { return design_.caption; }
+    // A handler's full name, e.g. "Form2.Command1_Click".
+    QString handlerName(const char* handler) const;
 
     // The client area. Asking for it while the form is not loaded fails
     // (UnloadedError), like using any of its controls then.
@@ -84,6 +89,14 @@ protected:
     virtual void buildLayout() = 0; // the controls, in tab order
     virtual void Form_Load() {}
     virtual void Form_Unload(Integer& cancel) { (void)cancel; }
+
+    // Wraps a handler of this window so that a run-time error in it is
+    // reported under its name: Command1->onClick = handler("Command1_Click", ...).
+    template <typename Handler> auto handler(const char* name, Handler run) const {
+        return [name = handlerName(name), run](auto... args) {
+            runHandler([&] { run(args...); }, name);
+        };
+    }
 
     Font windowFont() const { return design_.font; }
     PushButton* addButton(Surface& in, Geometry twips, const QString& caption, Font font);
@@ -96,12 +109,13 @@ protected:
 
 private:
     void load();
-    QSize frameExtra() const;
+    QMargins frame() const;
 
     FormDesign design_;
     // The loaded window. Unload hands it to Qt, which deletes it once control
     // is back in the event loop: its own handlers may still be on the stack.
     std::unique_ptr<FormWindow> window_;
+    QMargins frame_; // the window manager's frame, known before the first Show
     bool unloading_ = false;
 };
 

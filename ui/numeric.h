@@ -14,18 +14,19 @@ using Single = float;
 using Double = double;
 
 // A run-time error of a window operation: the handler (or the animation step)
-// that raised it is abandoned.
+// that raised it is abandoned and the failure reported. The message is German:
+// the user may read it.
 struct RuntimeError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 struct OverflowError : RuntimeError {
-    OverflowError() : RuntimeError("overflow") {}
+    OverflowError() : RuntimeError("Überlauf") {}
 };
 struct SubscriptError : RuntimeError {
-    SubscriptError() : RuntimeError("subscript out of range") {}
+    SubscriptError() : RuntimeError("Index außerhalb des Bereichs") {}
 };
 struct DrawingError : RuntimeError {
-    DrawingError() : RuntimeError("drawing failed") {}
+    DrawingError() : RuntimeError("Zeichnung außerhalb jedes Bildschirms") {}
 };
 
 // Stores a whole number in 16 bits; throws OverflowError when it does not fit.

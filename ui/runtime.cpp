@@ -1,5 +1,6 @@
 #include "ui/runtime.h"
 
+#include "ui/failure.h"
 #include "ui/presenter.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ void processEventsUntil(Clock::time_point due) {
 
 void startProgram() {
     state() = ProgramState{};
+    forgetReportedFailures();
 }
 
 bool programEnded() {
@@ -106,21 +108,22 @@ void setFramePacing(bool on) {
     state().pacing = on;
 }
 
-void runHandler(const std::function<void()>& handler) {
+void runHandler(const std::function<void()>& handler, const QString& name) {
     if (state().ended || !handler)
         return;
     try {
         handler();
     } catch (const ProgramEnded&) {
         // End unwinds to here; the toolkit never sees the exception.
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& error) {
         // A failing window operation abandons its handler; the program goes on.
+        reportFailure(name, error);
     } catch (const std::exception& error) {
         // Nothing may cross the toolkit's event dispatch: any other failure
         // abandons the handler too, and says so.
-        std::fprintf(stderr, "wellenzeiger: Ereignisbehandlung abgebrochen: %s\n", error.what());
+        reportFailure(name, error);
     } catch (...) {
-        std::fprintf(stderr, "wellenzeiger: Ereignisbehandlung abgebrochen (unbekannter Fehler)\n");
+        reportFailure(name, std::runtime_error("unbekannter Fehler"));
     }
 }
 

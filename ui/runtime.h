@@ -4,6 +4,8 @@
 
 #include "ui/numeric.h"
 
+#include <QString>
+
 #include <functional>
 
 namespace ui {
@@ -39,9 +41,10 @@ void DoEventsUntilNextFrame(double periodMs);
 void setFramePacing(bool on);
 
 // Runs one event handler: nothing once the program has ended; End and
-// run-time errors stop at this frame and never reach the toolkit. Any other
-// exception stops here too, with one line on stderr.
-void runHandler(const std::function<void()>& handler);
+// run-time errors stop at this frame and never reach the toolkit. Any failure
+// is reported in one line under the handler's name (for example
+// "Form2.Picture1_MouseDown"); nothing crosses the toolkit's event dispatch.
+void runHandler(const std::function<void()>& handler, const QString& name = {});
 
 // How often DoEvents has run since startProgram, and a hook that runs inside
 // every DoEvents as if a pending event had been processed there (tests use it

@@ -1,0 +1,18 @@
+#pragma once
+// Run-time errors of window operations are reported, not hidden: one line on
+// standard error naming the handler or step and the error, once per distinct
+// failure, so that a step failing in every frame does not flood the terminal.
+
+#include <QString>
+#include <exception>
+
+namespace ui {
+
+// Prints "wellenzeiger: Laufzeitfehler in WHERE: ERROR" unless that very line
+// was printed before in this program life.
+void reportFailure(const QString& where, const std::exception& error);
+
+// Starts a fresh program life: every failure is reported again.
+void forgetReportedFailures();
+
+} // namespace ui
