@@ -3,9 +3,6 @@
 
 #include "../support/support.h"
 
-#include "app/form1.h"
-#include "huygens/form3.h"
-#include "phasor/form2.h"
 #include "ui/form.h"
 
 #include <QFontInfo>
@@ -102,38 +99,26 @@ TEST(Fonts, MsSansSerifIsLiberationSansAtNinetySixDotsPerInch) {
     }
 }
 
-TEST_F(FontsTest, NoTextOfTheMenuWindowIsCutOff) {
+TEST_F(FontsTest, NoTextOfTheThreeWindowsIsCutOff) {
     EXPECT_EQ(clippedTexts(app->form1()), "");
-}
-
-TEST_F(FontsTest, NoTextOfThePhasorWindowIsCutOffInAnyState) {
-    app->form1().Command2_Click();
-    Form2& form = app->form2();
-    EXPECT_EQ(clippedTexts(form), "") << "as opened";
-    // The other captions: W2 and the sum on, the vector sum picture.
-    form.Command2_Click();
-    form.Command3_Click();
-    form.Command4_Click();
-    EXPECT_EQ(clippedTexts(form), "") << "W2, sum and vector sum on";
-    // While the animation runs; stopped after its first frame.
+    Form3& huygens = openHuygens();
+    huygens.HScroll2->setValue(huygens.HScroll2->maximum()); // 13 sources
+    huygens.HScroll3->setValue(huygens.HScroll3->maximum());
+    EXPECT_EQ(clippedTexts(huygens), "");
+    // The phasor window with its longer captions: W2, sum and vector sum on,
+    // the animation started once, the sliders at their maxima.
+    Form2& phasor = openPhasor();
+    phasor.Command2_Click();
+    phasor.Command3_Click();
+    phasor.Command4_Click();
     std::string running;
     atEventProcessing(1, [&] {
-        running = clippedTexts(form);
-        form.stoppedFlag = 1;
+        running = clippedTexts(phasor);
+        phasor.stoppedFlag = 1;
     });
-    form.Command1_Click();
-    EXPECT_EQ(running, "") << "animation running";
-    form.Command4_Click();
-    for (auto* slider : {form.HScroll1, form.HScroll2, form.HScroll3})
+    phasor.Command1_Click();
+    EXPECT_EQ(running, "");
+    for (auto* slider : {phasor.HScroll1, phasor.HScroll2, phasor.HScroll3})
         slider->setValue(slider->maximum());
-    EXPECT_EQ(clippedTexts(form), "") << "stopped, sliders at their maxima";
-}
-
-TEST_F(FontsTest, NoTextOfTheHuygensWindowIsCutOff) {
-    app->form1().Command1_Click();
-    Form3& form = app->form3();
-    EXPECT_EQ(clippedTexts(form), "") << "as opened";
-    form.HScroll2->setValue(form.HScroll2->maximum()); // 13 sources
-    form.HScroll3->setValue(form.HScroll3->maximum());
-    EXPECT_EQ(clippedTexts(form), "") << "sliders at their maxima";
+    EXPECT_EQ(clippedTexts(phasor), "");
 }

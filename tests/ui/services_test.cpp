@@ -1,0 +1,252 @@
+// The window and drawing services on their own: numbers, the life of a form,
+// event processing and End, controls, the drawing surface and its mouse input.
+
+#include "../support/support.h"
+
+#include "ui/colour.h"
+#include "ui/form.h"
+#include "ui/numeric.h"
+
+#include <QCloseEvent>
+#include <QTest>
+
+namespace {
+
+constexpr ui::Colour red = ui::RGB(255, 0, 0);
+
+class TestForm : public ui::Form {
+public:
+    TestForm() : ui::Form({"Test", ui::WindowBackground, 4500, 3000, {8.25, true}}) {}
+    ui::PictureBox* Picture1 = nullptr; // 100 x 70 pixels inside its border
+    ui::Label* Label1 = nullptr;        // lies on Picture1
+    ui::HScrollBar* HScroll1 = nullptr;
+    ui::PushButton* Command1 = nullptr;
+    int loads = 0, unloads = 0;
+    std::function<void()> whenUnloading;
+
+protected:
+    void buildLayout() override {
+        Picture1 = addPictureBox(window(), {150, 150, 1530, 1080});
+        Label1 = addLabel(*Picture1, {0, 0, 600, 300}, "label", windowFont());
+        HScroll1 = addHScrollBar(window(), {150, 1500, 3000, 255}, {0, 100, 50, 1, 10});
+        Command1 = addButton(window(), {150, 2000, 1200, 400}, "button", windowFont());
+    }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(ui::Integer&) override {
+        ++unloads;
+        if (whenUnloading)
+            whenUnloading();
+    }
+};
+
+class ServicesTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        form.Show();
+    }
+    TestForm form;
+};
+
+using Seen = std::vector<std::tuple<char, int, int, float, float>>;
+
+} // namespace
+
+TEST(Numeric, SixteenBitsTablesAndColours) {
+    EXPECT_EQ(ui::add(32760, 7), 32767);
+    EXPECT_THROW(ui::add(32767, 1), ui::OverflowError);
+    EXPECT_THROW(ui::subtract(-32768, 1), ui::OverflowError);
+    EXPECT_THROW(ui::multiply(200, 200), ui::OverflowError);
+    EXPECT_EQ(ui::toInteger(2.5), 2); // halves to even
+    EXPECT_EQ(ui::toInteger(3.5), 4);
+    EXPECT_THROW(ui::toInteger(32767.5), ui::OverflowError);
+    EXPECT_THROW(ui::toSingle(1e300), ui::OverflowError);
+    ui::Table<float, 201> table;
+    table(200) = 3;
+    EXPECT_EQ(table(200), 3);
+    EXPECT_THROW(table(201), ui::SubscriptError);
+    EXPECT_THROW(table(-1), ui::SubscriptError);
+    EXPECT_EQ(ui::RGB(255, 128, 1), 0xffff8001u);
+}
+
+TEST_F(ServicesTest, ShowLoadsOnceHideHidesAndUnloadRunsOnce) {
+    form.Hide();
+    EXPECT_FALSE(form.visible());
+    form.Show();
+    form.Show();
+    EXPECT_TRUE(form.visible());
+    EXPECT_EQ(form.loads, 1);
+    form.whenUnloading = [&] { form.Unload(); }; // re-entered while unloading
+    form.Unload();
+    form.Unload();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_FALSE(form.loaded());
+}
+
+TEST_F(ServicesTest, DoEventsNestsHandlersAndEndStopsEverythingAtOnce) {
+    std::vector<int> passes;
+    form.whenUnloading = [] { ui::End(); };
+    form.Picture1->onMouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) {
+        for (int i = 0; i < 1000; ++i) {
+            passes.push_back(i);
+            if (i == 3) // the close box, handled nested in the next DoEvents
+                QCoreApplication::postEvent(&form.window(), new QCloseEvent);
+            ui::DoEvents();
+        }
+        passes.push_back(1000);
+    };
+    mousePress(form.Picture1, Qt::LeftButton, {20, 20});
+    EXPECT_EQ(passes, (std::vector{0, 1, 2, 3}));
+    EXPECT_TRUE(ui::programEnded());
+    EXPECT_FALSE(form.window().isVisible());
+    mousePress(form.Picture1, Qt::LeftButton, {20, 20}); // no handler runs any more
+    EXPECT_EQ(passes.size(), 4u);
+}
+
+TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
+    form.Command1->setLeft(1013); // 67.5 pixels
+    form.Command1->setWidth(1013);
+    EXPECT_EQ(form.Command1->geometry().x(), 68);
+    EXPECT_EQ(form.Command1->geometry().width(), 67); // the right edge at 135.1
+
+    ui::HScrollBar* bar = form.HScroll1;
+    std::vector<int> changes;
+    bar->onChange = [&] { changes.push_back(bar->Value()); };
+    bar->setSliderDown(true); // a thumb drag: one change, at its end
+    bar->setSliderPosition(60);
+    bar->setSliderPosition(70);
+    bar->setSliderDown(false);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Left);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    EXPECT_EQ(changes, (std::vector{70, 69, 79}));
+}
+
+TEST_F(ServicesTest, UserScaleMapsCornersAndNegativeHeightGrowsUpwards) {
+    ui::PictureBox& box = *form.Picture1;
+    ASSERT_EQ(box.innerRect().size(), QSize(100, 70));
+    EXPECT_DOUBLE_EQ(box.ScaleWidth(), 1500); // unset: twips
+    box.setScaleWidth(300);
+    box.setScaleHeight(-280);
+    box.setScaleLeft(-150);
+    box.setScaleTop(140);
+    box.PSet(-150, 140, red);
+    box.PSet(149.9, -139.9, ui::RGB(0, 0, 255));
+    box.PSet(0, 100, ui::RGB(0, 255, 0)); // above the origin
+    const QImage& image = box.screenImage();
+    EXPECT_EQ(image.pixel(0, 0), red);
+    EXPECT_EQ(image.pixel(99, 69), ui::RGB(0, 0, 255));
+    EXPECT_EQ(image.pixel(50, 10), ui::RGB(0, 255, 0));
+    form.Label1->setLeft(0); // controls inside are placed in its units
+    form.Label1->setTop(0);
+    EXPECT_EQ(form.Label1->pos(), QPoint(51, 36));
+    EXPECT_NEAR(form.Label1->Width(), 120, 1e-9); // 600 twips = 40 of 100 pixels
+
+    // A pen of 3 covers 3 pixels across an upright line.
+    box.setDrawWidth(3);
+    box.Line(-100, -150, -100, 150, red);
+    int covered = 0;
+    for (int x = 10; x < 25; ++x)
+        covered += image.pixel(x, 40) == red;
+    EXPECT_EQ(covered, 3);
+}
+
+TEST_F(ServicesTest, CallsAreLoggedAndThoseOffAnyScreenFail) {
+    ui::PictureBox& box = *form.Picture1;
+    record(box);
+    box.setDrawWidth(3);
+    box.Line(10, 20, 30, 40, ui::RGB(1, 2, 3));
+    box.LineTo(50, 60);
+    box.setDrawWidth(5);
+    box.PSet(70, 80);
+    box.LineTo(0, 0);
+    EXPECT_THROW(box.Line(0, 0, std::nan(""), 0), ui::DrawingError);
+    EXPECT_THROW(box.PSet(1e12, 0), ui::DrawingError);
+    EXPECT_THROW(box.Circle(0, 0, INFINITY), ui::DrawingError);
+    box.Cls();
+    const auto& log = box.drawLog();
+    ASSERT_EQ(log.size(), 5u);
+    EXPECT_TRUE(isLine(log[0], 10, 20, 30, 40, ui::RGB(1, 2, 3), 3));
+    EXPECT_TRUE(isLine(log[1], 30, 40, 50, 60, ui::WindowText, 3));
+    EXPECT_TRUE(isLine(log[3], 70, 80, 0, 0, ui::WindowText, 5));
+    EXPECT_EQ(log[4].op, Op::Cls);
+}
+
+TEST_F(ServicesTest, ClsClearsBackToThePersistentImage) {
+    ui::Surface& surface = form.window();
+    surface.setScaleWidth(300);
+    surface.setScaleHeight(200);
+    surface.setRetainDrawing(true);
+    for (int r = 10; r < 200; r += 15)
+        surface.Circle(150, 100, r);
+    surface.setDrawWidth(5);
+    surface.PSet(20, 20);
+    const QImage persistent = surface.screenImage().copy();
+    surface.setRetainDrawing(false);
+    for (int width : {1, 2, 5}) {
+        surface.setDrawWidth(width);
+        surface.Line(0, 0, 299, 199, red);
+        surface.Line(299, 3, 7, 150, red);
+        surface.Circle(80, 90, 40 + width, red);
+        surface.PSet(150, 100, red);
+    }
+    surface.Cls();
+    EXPECT_EQ(surface.screenImage(), persistent);
+    for (int i = 0; i < 5000; ++i) // too many to restore one by one
+        surface.Line(i % 300, 0, 0, i % 200, red);
+    surface.Cls();
+    EXPECT_EQ(surface.screenImage(), persistent);
+
+    surface.setRetainDrawing(true); // clears the persistent image too
+    surface.Cls();
+    surface.setRetainDrawing(false);
+    surface.Line(0, 0, 299, 199);
+    surface.Cls();
+    QImage blank(persistent.size(), persistent.format());
+    blank.fill(ui::WindowBackground);
+    EXPECT_EQ(surface.screenImage(), blank);
+}
+
+TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
+    ui::PictureBox& box = *form.Picture1;
+    box.setScaleLeft(-10);
+    box.setScaleWidth(1000);
+    box.setScaleTop(0);
+    box.setScaleHeight(700);
+    Seen seen;
+    auto logAs = [&seen](char kind) {
+        return [&seen, kind](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
+            seen.emplace_back(kind, b, s, x, y);
+        };
+    };
+    box.onMouseDown = logAs('d');
+    box.onMouseMove = logAs('m');
+    box.onMouseUp = logAs('u');
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+    mousePress(&box, Qt::RightButton, {11, 8}, {}, Qt::ShiftModifier | Qt::ControlModifier);
+    mousePress(&box, Qt::LeftButton, {11, 8}, Qt::RightButton);
+    mouseMove(&box, {-200, 8}, Qt::LeftButton | Qt::RightButton); // dragged outside
+    mouseRelease(&box, Qt::RightButton, {-200, 8}, Qt::LeftButton);
+    mouseRelease(&box, Qt::LeftButton, {11, 8});
+    mousePress(&box, Qt::MiddleButton, {11, 8});
+    EXPECT_EQ(seen, (Seen{{'d', 2, 3, 90, 70},
+                          {'d', 1, 0, 90, 70},
+                          {'m', 3, 0, -2020, 70},
+                          {'u', 2, 0, -2020, 70},
+                          {'u', 1, 0, 90, 70},
+                          {'d', 4, 0, 90, 70}}));
+    EXPECT_EQ(clicks, 1);
+    mousePress(&box, Qt::LeftButton, {11, 8});
+    mouseRelease(&box, Qt::LeftButton, {-200, 8}); // released outside: no click
+    EXPECT_EQ(clicks, 1);
+
+    // Controls take the presses over them; buttons click on the left one only.
+    seen.clear();
+    leftClick(form.Label1, {5, 5});
+    form.Command1->onClick = [&] { ++clicks; };
+    mousePress(form.Command1, Qt::RightButton, {5, 5});
+    mouseRelease(form.Command1, Qt::RightButton, {5, 5});
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(clicks, 1);
+}
