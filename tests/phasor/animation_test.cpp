@@ -129,8 +129,7 @@ TEST_F(AppTest, FailingStepsLoseOnlyThemselves) {
         EXPECT_EQ(f.Picture1->DrawWidth(), 2);
         EXPECT_EQ(f.Picture2->drawLog().size(), 7u);
     }
-    // A base far off any screen makes W1's strip and bar at point 10 fail.
-    f.probeIndex = 50;
+    f.probeIndex = 50; // a base off any screen: W1's strip and bar at point 10 fail
     f.wave1Base(10) = 1e12f;
     record(*f.Picture1);
     runFrames(1);
@@ -150,23 +149,6 @@ TEST_F(AppTest, StopDuringAFrameFinishesItWith201EventPoints) {
     EXPECT_NEAR(f.timePhase, 2.0 / 28, 1e-7);
     EXPECT_TRUE(f.Picture2->drawLog().empty());
     EXPECT_EQ(f.Picture1->drawLog().size(), 1u + 49 * 4 + 3); // to the probe erasure
-}
-
-TEST_F(AppTest, NestedProbeChangeTakesEffectAtTheNextStep) {
-    Form2& f = openPhasor();
-    atEventProcessing(2 + 2 * 10, [&] { // after point 9's bars
-        f.probeIndex = 80;
-        f.stoppedFlag = 1;
-    });
-    record(*f.Picture1);
-    f.Command1_Click();
-    int column50 = 0, column80 = 0;
-    for (const auto& call : f.Picture1->drawLog()) {
-        column50 += call.x1 == 1500 && call.colour == grey;
-        column80 += call.x1 == 2400;
-    }
-    EXPECT_EQ(column50, 1);
-    EXPECT_EQ(column80, 3); // only the erasure of the probe bars
 }
 
 TEST_F(AppTest, ClosingThePhasorWindowDuringTheAnimationEndsTheProgram) {

@@ -159,13 +159,3 @@ TEST_F(AppTest, SlidersAndProbeDuringTheAnimationOnlyChangeTheState) {
     EXPECT_NEAR(f.timePhase, 2.0 / 42, 1e-7); // the rest of the frame used them
     EXPECT_NEAR(f.phase1, 149 * -2 * 3.14159265 / 42, 1e-4);
 }
-
-TEST_F(AppTest, RedrawNestedInARedrawEndsTheInterruptedLoop) {
-    Form2& f = openPhasor();
-    record(*f.Picture1);
-    atEventProcessing(21, [&] { f.HScroll3->setValue(9); }); // after point 10's lines
-    f.HScroll1->setValue(30);
-    // The interrupted pass goes on at point 100 (zero entries), then ends.
-    EXPECT_EQ(f.pointIndex, 101);
-    EXPECT_EQ(f.Picture1->drawLog().size(), 10u * 4 + 3 + 400 + 1);
-}
