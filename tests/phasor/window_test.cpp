@@ -89,19 +89,18 @@ TEST_F(AppTest, PhasorLoadSetsScalesStateAndTables) {
 TEST_F(AppTest, PhasorModeButtonsToggleFlagsAndCaptions) {
     Form2& f = openPhasor();
     f.Command2_Click();
-    EXPECT_EQ(std::tuple(f.wave2Hidden, f.Label6->Caption()), std::tuple(0, QString("on")));
-    f.Command2_Click();
-    EXPECT_EQ(std::tuple(f.wave2Hidden, f.Label6->Caption()), std::tuple(1, QString("off")));
     f.Command3_Click();
-    EXPECT_EQ(std::tuple(f.sumHidden, f.Label7->Caption()), std::tuple(0, QString("on")));
     f.Command4_Click();
-    EXPECT_EQ(std::tuple(f.vectorSumMode, f.pointerMode), std::tuple(1, 0));
-    EXPECT_EQ(f.Label8->Caption(), "Vektorsumme W1 + W2");
-    EXPECT_EQ(f.Command4->Caption(), "Zeiger W1 und W2");
+    EXPECT_EQ(std::tuple(f.wave2Hidden, f.sumHidden, f.vectorSumMode, f.pointerMode),
+              std::tuple(0, 0, 1, 0));
+    EXPECT_EQ(QStringList({f.Label6->Caption(), f.Label7->Caption(), f.Label8->Caption(),
+                           f.Command4->Caption()}),
+              QStringList({"on", "on", "Vektorsumme W1 + W2", "Zeiger W1 und W2"}));
+    f.Command2_Click();
     f.Command4_Click();
-    EXPECT_EQ(std::tuple(f.vectorSumMode, f.pointerMode), std::tuple(0, 1));
-    EXPECT_EQ(f.Label8->Caption(), "Zeiger W1 und W2");
-    EXPECT_EQ(f.Command4->Caption(), "Vektorsumme W1 + W2");
+    EXPECT_EQ(std::tuple(f.wave2Hidden, f.vectorSumMode, f.pointerMode), std::tuple(1, 0, 1));
+    EXPECT_EQ(QStringList({f.Label6->Caption(), f.Label8->Caption(), f.Command4->Caption()}),
+              QStringList({"off", "Zeiger W1 und W2", "Vektorsumme W1 + W2"}));
 }
 
 TEST_F(AppTest, PhasorMenuButtonStopsAndShowingAgainKeepsTheState) {
@@ -121,9 +120,7 @@ TEST_F(AppTest, PhasorMenuButtonStopsAndShowingAgainKeepsTheState) {
     EXPECT_EQ(f.Command1->Caption(), "Start/W1");
     EXPECT_NEAR(f.timePhase, 1.0 / 28, 1e-7); // the frame was finished
 
-    f.Picture2->setLeft(1234); // loading again would put it back at 1055
     app->form1().Command2_Click();
     EXPECT_TRUE(f.visible());
     EXPECT_EQ(std::tuple(f.probeIndex, f.wave2Hidden), std::tuple(60, 0));
-    EXPECT_NEAR(f.Picture2->Left(), 1234, 1e-9);
 }

@@ -130,10 +130,8 @@ void record(ui::Surface& surface) {
         near(call.y2, y2) && call.colour == colour && call.width == width)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << "drawn " << int(call.op) << " (" << call.x1 << ", " << call.y1 << ", " << call.x2
-           << ", " << call.y2 << ") " << std::hex << call.colour << std::dec << " w" << call.width
-           << ", expected (" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ") " << std::hex
-           << colour << std::dec << " w" << width;
+           << "drawn " << int(call.op) << " " << call.x1 << " " << call.y1 << " " << call.x2 << " "
+           << call.y2 << " " << std::hex << call.colour << " w" << call.width;
 }
 
 std::vector<ui::DrawCall> callsOf(const ui::Surface& surface, Op op) {

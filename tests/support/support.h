@@ -1,7 +1,6 @@
 #pragma once
-// The shared fixture, input helpers and drawing-log checks. Every test runs a
-// fresh program life on the offscreen screen of 1920 x 1080 pixels
-// (28800 x 16200 twips).
+// The shared fixture, input helpers and drawing-log checks. Every test runs on
+// the offscreen screen of 1920 x 1080 pixels (28800 x 16200 twips).
 
 #include "app/app.h"
 #include "ui/runtime.h"
@@ -32,15 +31,13 @@ QStringList takeQtWarnings(); // Qt warnings printed since the last call
 // The widget-local pixel of a user-unit point on a surface.
 QPoint pixelAt(const ui::Surface& surface, double x, double y);
 
-// Mouse input delivered at once, as the window system would; `held` is the set
-// of buttons down after the event. postMouseRelease is handled at the next
-// event processing instead.
+// Mouse input as the window system delivers it; `held`: the buttons down after.
 void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {},
                 Qt::KeyboardModifiers modifiers = {});
 void mouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {});
 void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held);
 void leftClick(QWidget* widget, QPoint pos = {}); // press and release; the centre by default
-void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos);
+void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos); // at the next DoEvents
 
 // Runs `action` inside the n-th DoEvents from now (1 = the next one), once.
 void atEventProcessing(long n, std::function<void()> action);
