@@ -84,6 +84,8 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
             runFrames(1);
             EXPECT_EQ(f.Picture1->drawLog().size(), waves) << wave2 << sum;
             EXPECT_EQ(f.Picture2->drawLog().size(), mode ? vectorSum : pointers) << wave2 << sum;
+            for (const ui::DrawCall& circle : callsOf(*f.Picture2, Op::Circle))
+                EXPECT_EQ(circle.width, 1); // thin, though the last frame left pen 3
         }
     }
     // The vector sum of the first frame, the pointers at right angles.
