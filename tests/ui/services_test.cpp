@@ -129,6 +129,10 @@ TEST_F(ServicesTest, UserScaleMapsCornersAndNegativeHeightGrowsUpwards) {
     for (int x = 10; x < 25; ++x)
         covered += image.pixel(x, 40) == red;
     EXPECT_EQ(covered, 3);
+    // Circles take their radius from the horizontal scale: 30 units, 10 pixels.
+    box.setScaleHeight(-560);
+    box.Circle(0, 0, 30, red);
+    EXPECT_EQ(image.pixel(60, 17), red);
 }
 
 TEST_F(ServicesTest, ClsClearsBackToThePersistentImage) {
