@@ -50,3 +50,10 @@ package: build
 .PHONY: bench
 bench: build
 	bench/run.sh build
+
+# Injects each fault of tests/faults.tsv into a scratch copy of the tree and
+# runs the suite against it (ONLY=id1,pattern* for a subset). Takes a while;
+# not part of `make test`.
+.PHONY: faults
+faults: build
+	scripts/faults '$(ONLY)'

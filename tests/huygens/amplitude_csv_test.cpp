@@ -1,11 +1,11 @@
-#include "huygens_test.h"
+#include "../support/support.h"
 
 #include "huygens/amplitude_table.h"
 
 // The table holds exactly the bars the plot drew, in a form that reads back in
 // the locale it was written for.
-TEST_F(HuygensTest, SavedAmplitudesAreTheBarsOfTheLastScan) {
-    Form3& form = open();
+TEST_F(AppTest, SavedAmplitudesAreTheBarsOfTheLastScan) {
+    Form3& form = openHuygens();
     EXPECT_FALSE(form.lastScan);
     form.Picture1->setRecording(true);
     form.Form_MouseDown(2, 0, 3600, 0);

@@ -1,7 +1,5 @@
 #include "support.h"
 
-#include "app/form1.h"
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointingDevice>
@@ -35,10 +33,6 @@ void deliver(QWidget* widget, QMouseEvent* event) {
     delete event;
 }
 
-QPoint centreIfNull(QWidget* widget, QPoint pos) {
-    return pos.isNull() ? widget->rect().center() : pos;
-}
-
 } // namespace
 
 QStringList takeQtWarnings() {
@@ -55,6 +49,22 @@ void AppTest::SetUp() {
     ui::setFramePacing(false);
     app = std::make_unique<App>();
     ui::runHandler([this] { app->start(); });
+}
+
+Form2& AppTest::openPhasor() {
+    app->form1().Command2_Click();
+    return app->form2();
+}
+
+Form3& AppTest::openHuygens() {
+    ui::runHandler([this] { app->form3().Show(); });
+    return app->form3();
+}
+
+// A frame processes events 201 times: the stop comes at the first of the last frame.
+void AppTest::runFrames(int frames) {
+    atEventProcessing(201L * (frames - 1) + 1, [this] { app->form2().stoppedFlag = 1; });
+    app->form2().Command1_Click();
 }
 
 void AppTest::TearDown() {
@@ -88,30 +98,14 @@ void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held) {
 }
 
 void leftClick(QWidget* widget, QPoint pos) {
-    pos = centreIfNull(widget, pos);
+    pos = pos.isNull() ? widget->rect().center() : pos;
     mousePress(widget, Qt::LeftButton, pos);
     mouseRelease(widget, Qt::LeftButton, pos);
 }
 
-void postMousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held) {
-    QCoreApplication::postEvent(widget, mouseEvent(QEvent::MouseButtonPress, widget, pos, button,
-                                                   withButton(held, button, true)));
-}
-
-void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held) {
-    QCoreApplication::postEvent(widget, mouseEvent(QEvent::MouseButtonRelease, widget, pos, button,
-                                                   withButton(held, button, false)));
-}
-
-void postMouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held) {
-    QCoreApplication::postEvent(widget,
-                                mouseEvent(QEvent::MouseMove, widget, pos, Qt::NoButton, held));
-}
-
-void postLeftClick(QWidget* widget, QPoint pos) {
-    pos = centreIfNull(widget, pos);
-    postMousePress(widget, Qt::LeftButton, pos);
-    postMouseRelease(widget, Qt::LeftButton, pos);
+void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos) {
+    QCoreApplication::postEvent(
+        widget, mouseEvent(QEvent::MouseButtonRelease, widget, pos, button, Qt::NoButton));
 }
 
 void atEventProcessing(long n, std::function<void()> action) {
@@ -122,4 +116,34 @@ void atEventProcessing(long n, std::function<void()> action) {
             action();
         }
     });
+}
+
+void record(ui::Surface& surface) {
+    surface.clearDrawLog();
+    surface.setRecording(true);
+}
+
+::testing::AssertionResult drawn(const ui::DrawCall& call, Op op, double x1, double y1, double x2,
+                                 double y2, ui::Colour colour, int width) {
+    const auto near = [](double a, double b) { return std::abs(a - b) < 1e-3; };
+    if (call.op == op && near(call.x1, x1) && near(call.y1, y1) && near(call.x2, x2) &&
+        near(call.y2, y2) && call.colour == colour && call.width == width)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "drawn " << int(call.op) << " " << call.x1 << " " << call.y1 << " " << call.x2 << " "
+           << call.y2 << " " << std::hex << call.colour << " w" << call.width;
+}
+
+std::vector<ui::DrawCall> callsOf(const ui::Surface& surface, Op op) {
+    std::vector<ui::DrawCall> calls;
+    for (const ui::DrawCall& call : surface.drawLog())
+        if (call.op == op)
+            calls.push_back(call);
+    return calls;
+}
+
+QRgb shownAt(const ui::Surface& surface, double x, double y) {
+    const QPointF pixel =
+        (pixelAt(surface, x, y) - surface.innerRect().topLeft()) * surface.devicePixelRatioF();
+    return surface.screenImage().pixel(pixel.toPoint()) | 0xff000000u;
 }

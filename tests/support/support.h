@@ -1,6 +1,6 @@
 #pragma once
-// Shared test fixture and input helpers. Every test runs a fresh program life
-// on the offscreen screen of 1920 x 1080 pixels (28800 x 16200 twips).
+// The shared fixture, input helpers and drawing-log checks. Every test runs on
+// the offscreen screen of 1920 x 1080 pixels (28800 x 16200 twips).
 
 #include "app/app.h"
 #include "ui/runtime.h"
@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 // Starts the program like main() does (menu window loaded and shown), with
 // frame pacing off; fails the test if Qt printed a warning.
@@ -17,31 +18,43 @@ class AppTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The demonstration windows, opened from the menu as a user would.
+    Form2& openPhasor();
+    Form3& openHuygens();
+    // Starts the animation and lets it draw `frames` whole frames, then stops.
+    void runFrames(int frames);
     std::unique_ptr<App> app;
 };
 
-// Qt warnings printed since the last call.
-QStringList takeQtWarnings();
+QStringList takeQtWarnings(); // Qt warnings printed since the last call
 
 // The widget-local pixel of a user-unit point on a surface.
 QPoint pixelAt(const ui::Surface& surface, double x, double y);
 
-// Mouse input delivered at once to a widget, as the window system would.
-// `held` is the set of buttons down after the event.
+// Mouse input as the window system delivers it; `held`: the buttons down after.
 void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {},
                 Qt::KeyboardModifiers modifiers = {});
 void mouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {});
 void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held);
 void leftClick(QWidget* widget, QPoint pos = {}); // press and release; the centre by default
-
-// The same, posted: handled at the next event processing (for example a
-// DoEvents inside a running drawing loop).
-void postMousePress(QWidget* widget, Qt::MouseButton button, QPoint pos,
-                    Qt::MouseButtons held = {});
-void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos,
-                      Qt::MouseButtons held = {});
-void postMouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held);
-void postLeftClick(QWidget* widget, QPoint pos = {});
+void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos); // at the next DoEvents
 
 // Runs `action` inside the n-th DoEvents from now (1 = the next one), once.
 void atEventProcessing(long n, std::function<void()> action);
+
+// The drawing log.
+using Op = ui::DrawCall::Op;
+void record(ui::Surface& surface); // an empty log that records from now on
+// A call compared with the expected one (for a circle x2 is the radius).
+::testing::AssertionResult drawn(const ui::DrawCall& call, Op op, double x1, double y1, double x2,
+                                 double y2, ui::Colour colour, int width);
+inline ::testing::AssertionResult isLine(const ui::DrawCall& call, double x1, double y1, double x2,
+                                         double y2, ui::Colour colour, int width) {
+    return drawn(call, Op::Line, x1, y1, x2, y2, colour, width);
+}
+std::vector<ui::DrawCall> callsOf(const ui::Surface& surface, Op op);
+inline long countOf(const ui::Surface& surface, Op op) {
+    return static_cast<long>(callsOf(surface, op).size());
+}
+// The colour a surface shows at a point in its user units.
+QRgb shownAt(const ui::Surface& surface, double x, double y);

@@ -1,0 +1,266 @@
+// The Huygens window: its layout, the wave field, the phasors at a clicked
+// point, the amplitude scan and the controls. Seven sources 50 apart around
+// y = 0 at x = 0, wavelength 100, unless a test changes them.
+
+#include "../support/support.h"
+
+#include "huygens/form3.h"
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+constexpr ui::Colour red = ui::RGB(255, 0, 0);
+constexpr double pi = 3.14159265358979;
+
+// A phasor of the column: the base dot and the line from it.
+void expectColumnPhasor(const ui::DrawCall& dot, const ui::DrawCall& line, double base,
+                        double phase) {
+    EXPECT_TRUE(drawn(dot, Op::PSet, -500, base, -500, base, ui::WindowText, 3));
+    EXPECT_TRUE(isLine(line, -500, base, -500 + 80 * std::cos(phase), base + 80 * std::sin(phase),
+                       ui::WindowText, 1));
+}
+
+} // namespace
+
+TEST_F(AppTest, HuygensLayoutAsDesigned) {
+    Form3& form = openHuygens();
+    ui::Surface* window = &form.window();
+    EXPECT_EQ(window->windowTitle(), " Huygen-Fresnel Prinzip und Zeigerdarstellung");
+    const std::tuple<QWidget*, ui::Surface*, ui::Geometry, QString> layout[] = {
+        {form.Picture1, window, {120, 7800, 6975, 2895}, ""},
+        {form.Text2, window, {1320, 0, 375, 375}, "7"},
+        {form.HScroll2, window, {0, 0, 1335, 375}, ""},
+        {form.Label1, window, {0, 360, 1695, 735}, "Zahl der Elementarwellen"},
+        {form.HScroll3, window, {1800, 0, 1335, 375}, ""},
+        {form.Text3, window, {3120, 0, 375, 375}, "100"},
+        {form.Label2, window, {1800, 360, 1695, 375}, "Wellenlänge"},
+        {form.Picture3, window, {3960, 840, 7920, 1000 * 16200 / 2925.0}, ""},
+        {form.Label3, form.Picture3, {120, 0, 4215, 735}, "Zeiger und respektive Vektorsumme"},
+        {form.Command1, form.Picture1, {0, 0, 855, 375}, "Cls"},
+        {form.Command2, form.Picture3, {3360, 3240, 495, 375}, "Cls"},
+        {form.Label4, form.Picture1, {2160, 0, 2895, 375}, "Amplitudenverteilung"},
+        {form.Label5,
+         window,
+         {4920, 0, 8055, 255},
+         "Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"},
+        {form.Command3, window, {3600, 0, 1215, 375}, "Menu"},
+        {form.Frame1,
+         window,
+         {4800, 240, 7935, 255},
+         "Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"}};
+    for (const auto& [control, in, twips, text] : layout) {
+        const auto* placed = dynamic_cast<const ui::Placed*>(control);
+        EXPECT_EQ(&placed->container(), in);
+        const ui::Geometry got = placed->twips();
+        EXPECT_EQ(std::tuple(got.left, got.top), std::tuple(twips.left, twips.top));
+        EXPECT_NEAR(got.width, twips.width, 1e-6);
+        EXPECT_NEAR(got.height, twips.height, 1e-6);
+        EXPECT_EQ(control->property(control == form.Frame1 ? "title" : "text").toString(), text);
+    }
+    for (const auto& [bar, range] : {std::pair{form.HScroll2, std::array{1, 6, 3, 1, 5}},
+                                     std::pair{form.HScroll3, std::array{60, 200, 100, 10, 10}}})
+        EXPECT_EQ((std::array{bar->minimum(), bar->maximum(), bar->value(), bar->singleStep(),
+                              bar->pageStep()}),
+                  range);
+    EXPECT_FALSE(form.Picture1->Visible());
+    EXPECT_FALSE(form.Picture3->Visible());
+
+    // Scales: the field, the plot, the phasor box with (0, 0) 600 units from
+    // its left and 500 from its top, y up.
+    const ui::Surface* scaled[] = {window, form.Picture1, form.Picture3};
+    const std::array<double, 4> scales[] = {
+        {-300, -1500, 4000, 2925}, {-3000, 0, 6000, 800}, {-600, 500, 1100, -1000}};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(
+            (std::array{scaled[i]->ScaleLeft(), scaled[i]->ScaleTop(),
+                        std::round(scaled[i]->ScaleWidth()), std::round(scaled[i]->ScaleHeight())}),
+            scales[i]);
+    EXPECT_EQ(std::tuple(form.Left(), form.Width(), form.Height()),
+              std::tuple(0.0, ui::Screen::Width(), ui::Screen::Height()));
+}
+
+TEST_F(AppTest, FirstFieldProcessesEventsBeforeEveryCircle) {
+    ui::Surface* window = nullptr;
+    std::vector<long> circlesBefore;
+    ui::setEventProcessingHook([&] {
+        if (!window && app->form3().loaded()) {
+            window = &app->form3().window();
+            record(*window); // the dots and the axis came before the first circle
+        }
+        if (window)
+            circlesBefore.push_back(countOf(*window, Op::Circle));
+    });
+    Form3& form = openHuygens();
+    ASSERT_EQ(circlesBefore.size(), 41u * 7);
+    for (size_t k = 0; k < circlesBefore.size(); ++k)
+        ASSERT_EQ(circlesBefore[k], static_cast<long>(k));
+    // Ring by ring, top source first, radius 0 to 4000 in wavelengths.
+    const auto circles = callsOf(form.window(), Op::Circle);
+    for (size_t k = 0; k < circles.size(); k += 50)
+        EXPECT_TRUE(drawn(circles[k], Op::Circle, 0, 50.0 * (k % 7) - 150, 100.0 * (k / 7), 0,
+                          ui::WindowText, 1))
+            << k;
+    EXPECT_TRUE(circles.back().retained);
+    EXPECT_FALSE(form.window().RetainDrawing());
+    // The middle source's circle of radius 300 shows just above the axis.
+    EXPECT_EQ(shownAt(form.window(), -250, -3), ui::WindowBackground);
+    bool circleShown = false;
+    for (double x = -300; x <= -295; ++x)
+        circleShown |= shownAt(form.window(), x, -3) == ui::WindowText;
+    EXPECT_TRUE(circleShown);
+}
+
+TEST_F(AppTest, SlidersRedrawTheFieldToStay) {
+    Form3& form = openHuygens();
+    ui::Surface& window = form.window();
+    // One slider at a time: its value, the rings of each source, the sources.
+    const std::tuple<ui::HScrollBar*, int, int, int> settings[] = {{form.HScroll3, 60, 67, 7},
+                                                                   {form.HScroll3, 200, 21, 7},
+                                                                   {form.HScroll2, 1, 21, 3},
+                                                                   {form.HScroll2, 6, 21, 13},
+                                                                   {form.HScroll3, 70, 58, 13}};
+    for (const auto& [slider, value, rings, sources] : settings) {
+        record(window);
+        slider->setValue(value);
+        EXPECT_EQ(std::tuple(form.Text2->Text(), form.Text3->Text()),
+                  std::tuple(QString::number(sources), QString::number(form.HScroll3->value())));
+        EXPECT_EQ(window.drawLog().front().op, Op::Cls);
+        EXPECT_EQ(countOf(window, Op::Circle), rings * sources) << value;
+        const auto dots = callsOf(window, Op::PSet); // top first, pen 5
+        ASSERT_EQ(dots.size(), size_t(sources));
+        EXPECT_TRUE(drawn(dots.back(), Op::PSet, 0, 25.0 * (sources - 1), 0, 25.0 * (sources - 1),
+                          ui::WindowText, 5));
+    }
+    // A slider takes the drawings over the field with it, and the field stays.
+    form.Form_MouseDown(2, 0, 1000, 0);
+    ASSERT_EQ(shownAt(window, 1000, -1400), red);
+    form.HScroll3->setValue(110);
+    EXPECT_NE(shownAt(window, 1000, -1400), red);
+    EXPECT_FALSE(form.Picture3->Visible());
+    EXPECT_EQ(shownAt(window, 0, 50), ui::WindowText); // a source dot
+    window.Cls();
+    EXPECT_EQ(shownAt(window, 0, 50), ui::WindowText);
+}
+
+TEST_F(AppTest, LeftClickOnASourceShowsRaysChainAndColumn) {
+    Form3& form = openHuygens();
+    record(form.window());
+    record(*form.Picture3);
+    form.Form_MouseDown(1, 0, 0, -150); // on source 0: distances 0, 50, 100, ... 300
+    EXPECT_TRUE(form.Picture3->Visible());
+    const auto& rays = form.window().drawLog();
+    ASSERT_EQ(rays.size(), 7u); // the window is not cleared first
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(isLine(rays[i], 0, -150, 0, 50 * i - 150, red, 2));
+
+    const auto& box = form.Picture3->drawLog();
+    ASSERT_EQ(box.size(), 6u + 2 * 4);
+    EXPECT_EQ(box[0].op, Op::Cls);
+    EXPECT_TRUE(drawn(box[1], Op::PSet, 0, 0, 0, 0, ui::WindowText, 1));
+    // Source 0's phasor reversed, the dots at both ends and the red resultant.
+    EXPECT_TRUE(isLine(box[2], 0, 0, -80, 0, ui::WindowText, 1));
+    EXPECT_TRUE(drawn(box[3], Op::PSet, 0, 0, 0, 0, ui::WindowText, 5));
+    EXPECT_TRUE(drawn(box[4], Op::PSet, -80, 0, -80, 0, ui::WindowText, 5));
+    EXPECT_TRUE(isLine(box[5], -80, 0, 0, 0, red, 2));
+    // The column of sources 0 to 3: phases 0, pi, 0, pi.
+    for (int i = 0; i <= 3; ++i)
+        expectColumnPhasor(box[6 + 2 * i], box[7 + 2 * i], 100 * i, i % 2 ? pi : 0);
+    EXPECT_EQ(shownAt(form.window(), 0, -125), red);
+    mouseRelease(&form.window(), Qt::LeftButton, {}); // the release takes the rays away
+    EXPECT_EQ(shownAt(form.window(), 0, -125), ui::WindowBackground);
+}
+
+TEST_F(AppTest, LeftDragRedrawsRaysAndTheSumChain) {
+    Form3& form = openHuygens();
+    ui::PictureBox& box = *form.Picture3;
+    record(form.window());
+    record(box);
+    form.Form_MouseMove(1, 0, 2000, 300); // 2050 from source 0: half a wavelength
+    EXPECT_FALSE(box.Visible());          // a drag moves the box without showing it
+    EXPECT_NEAR(box.Left(), 2000, 1e-6);
+    EXPECT_EQ(form.window().drawLog().front().op, Op::Cls);
+    EXPECT_EQ(countOf(form.window(), Op::Line), 7);
+    const auto& log = box.drawLog();
+    ASSERT_EQ(log.size(), 2u + 7 + 3 + 2 * 7);
+    // The chain head to tail: source 0 at pi, source 6 at 0.35293.
+    EXPECT_TRUE(isLine(log[2], 0, 0, -80, 0, ui::WindowText, 1));
+    const double lastPhase = 0.3529336;
+    EXPECT_TRUE(isLine(log[8], log[7].x2, log[7].y2, log[7].x2 + 80 * std::cos(lastPhase),
+                       log[7].y2 + 80 * std::sin(lastPhase), ui::WindowText, 1));
+    EXPECT_TRUE(isLine(log[11], log[8].x2, log[8].y2, 0, 0, red, 2));
+    expectColumnPhasor(log[12], log[13], -300, pi);
+    expectColumnPhasor(log[24], log[25], 300, lastPhase);
+}
+
+TEST_F(AppTest, ScanPlotsTheAmplitudeSampleBySample) {
+    Form3& form = openHuygens();
+    record(*form.Picture1);
+    record(form.window());
+    record(*form.Picture3);
+    const long before = ui::eventProcessingCount();
+    form.Form_MouseDown(2, 0, 3600, 700);
+    const double x = 3600;
+    EXPECT_EQ(ui::eventProcessingCount() - before, 1201);
+    EXPECT_NEAR(form.Picture3->Top(), 3000, 1e-6);
+
+    // Each sample: the window cleared, then the rays; in the box the chain,
+    // its end dots and resultant, then the centred column.
+    const auto& window = form.window().drawLog();
+    ASSERT_EQ(window.size(), 1201u * 8 + 1);
+    for (size_t k = 0; k < 16; ++k)
+        EXPECT_EQ(window[k].op, k % 8 ? Op::Line : Op::Cls) << k;
+    EXPECT_TRUE(isLine(window[1], x, -3000, 0, -150, red, 2));
+    EXPECT_TRUE(isLine(window.back(), x, -1500, x, 1500, red, 3));
+    const auto& box = form.Picture3->drawLog();
+    ASSERT_EQ(box.size(), 1201u * 26);
+    const Op sample[] = {Op::Cls,  Op::PSet, Op::Line, Op::Line, Op::Line, Op::Line, Op::Line,
+                         Op::Line, Op::Line, Op::PSet, Op::PSet, Op::Line, Op::PSet};
+    for (size_t k = 0; k < std::size(sample); ++k)
+        EXPECT_EQ(box[26 + k].op, sample[k]) << k;
+    EXPECT_EQ(box[26 + 11].colour, red);
+
+    std::map<double, double> heights; // bar heights by cut coordinate
+    for (const auto& bar : callsOf(*form.Picture1, Op::Line)) {
+        EXPECT_EQ(std::tuple(bar.y1, bar.colour, bar.width), std::tuple(800.0, red, 1));
+        heights[bar.x1] = bar.y1 - bar.y2;
+    }
+    EXPECT_EQ(form.Picture1->drawLog().front().op, Op::Cls);
+    ASSERT_EQ(heights.size(), 1201u);
+    EXPECT_EQ(heights.begin()->first, -3000);
+    EXPECT_NEAR(heights.at(0), 558.4, 1); // on the axis, 3600 out: the sum of seven
+    EXPECT_NEAR(heights.at(300), 485.6, 1);
+    EXPECT_NEAR(heights.at(1000), 46.5, 1);
+}
+
+TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {
+    Form3& form = openHuygens();
+    ui::Surface& window = form.window();
+    const QPoint at = pixelAt(window, 3000, 0);
+    postMouseRelease(&window, Qt::RightButton, at); // handled during the scan: no effect
+    mousePress(&window, Qt::RightButton, at);
+    const double x = form.Picture3->Left();
+    EXPECT_EQ(shownAt(window, x, -1400), red);
+    leftClick(form.Picture1, pixelAt(*form.Picture1, 2000, 700));
+    EXPECT_FALSE(form.Picture1->Visible());
+    EXPECT_EQ(shownAt(window, x, -1400), red); // the cut line stays
+    form.Picture1->setVisible(true);
+    leftClick(form.Command1);
+    EXPECT_FALSE(form.Picture1->Visible());
+    EXPECT_NE(shownAt(window, x, -1400), red);
+    leftClick(form.Command2);
+    EXPECT_FALSE(form.Picture3->Visible());
+
+    form.HScroll2->setValue(5);
+    const long events = ui::eventProcessingCount();
+    leftClick(form.Command3);
+    EXPECT_FALSE(form.visible());
+    EXPECT_TRUE(app->form1().visible());
+    openHuygens();
+    EXPECT_TRUE(form.visible());
+    EXPECT_EQ(ui::eventProcessingCount(), events); // not loaded again
+    EXPECT_EQ(std::tuple(form.halfCount, form.Text2->Text()), std::tuple(5, QString("11")));
+    window.close(); // closing the window ends the program
+    EXPECT_TRUE(ui::programEnded());
+}

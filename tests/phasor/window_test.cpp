@@ -1,0 +1,128 @@
+// The phasor window's controls, its state after loading, the mode buttons
+// and the way back to the menu.
+
+#include "../support/support.h"
+
+#include "phasor/form2.h"
+
+TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
+    Form2& f = openPhasor();
+    EXPECT_EQ(f.caption(), "Superposition von Wellen - Phasenzeiger");
+    // The controls a user clicks, with their places in twips of the window.
+    const std::tuple<QWidget*, QString, ui::Geometry> controls[] = {
+        {f.Command1, "Start W1/Menu", {240, 120, 1695, 495}},
+        {f.Command2, "Welle 2 on/off", {240, 720, 1695, 495}},
+        {f.Command3, "Summe on/off", {240, 1320, 1695, 495}},
+        {f.HScroll1, "", {240, 1920, 1695, 495}},
+        {f.HScroll2, "", {240, 2880, 1695, 495}},
+        {f.HScroll3, "", {240, 3960, 1695, 495}},
+        {f.Label1, QStringLiteral("Wellenlänge"), {240, 2520, 1815, 255}},
+        {f.Label2, "Geschwindigkeit", {240, 3480, 1695, 375}},
+        {f.Label3, "Phasenverschiebung", {120, 4560, 1935, 375}},
+        {f.Label5, "off" + QString(37, ' '), {2040, 240, 615, 255}},
+        {f.Label6, "off", {2040, 840, 375, 255}},
+        {f.Label7, "off", {2040, 1440, 375, 255}},
+        {f.Text1, "28", {2040, 2040, 375, 285}},
+        {f.Text3, "1", {2040, 3000, 495, 285}},
+        {f.Text2, "7", {2040, 4080, 375, 285}}};
+    for (const auto& [control, text, twips] : controls) {
+        const ui::Geometry at = dynamic_cast<const ui::Placed*>(control)->twips();
+        EXPECT_EQ(control->property("text").toString(), text);
+        EXPECT_EQ(std::tuple(at.left, at.top, at.width, at.height),
+                  std::tuple(twips.left, twips.top, twips.width, twips.height))
+            << text.toStdString();
+    }
+    EXPECT_EQ(f.Label4->Caption(), "Mausklick an einer Stelle der Wellen zeigt Vektorsumme ");
+    const std::pair<ui::HScrollBar*, std::array<int, 5>> sliders[] = {
+        {f.HScroll1, {15, 42, 28, 1, 1}},
+        {f.HScroll2, {800, 1000, 900, 1, 5}},
+        {f.HScroll3, {0, 50, 7, 1, 1}}};
+    for (const auto& [bar, r] : sliders)
+        EXPECT_EQ((std::array{bar->minimum(), bar->maximum(), bar->value(), bar->singleStep(),
+                              bar->pageStep()}),
+                  r);
+
+    // The phasor box's controls, in its units: the arrows in the top corners,
+    // the mode button centred between them, Label8 centred at the bottom.
+    EXPECT_EQ(f.Command4->Caption(), "Vektorsumme W1+W2");
+    EXPECT_EQ(f.Command5->Caption(), "---->");
+    EXPECT_EQ(f.Command6->Caption(), "<----");
+    EXPECT_EQ(f.Label8->Caption(), "Zeiger W1 und W2");
+    const std::pair<double, double> edges[] = {{f.Command6->Left(), -150},
+                                               {f.Command6->Top(), -140},
+                                               {f.Command5->Left() + f.Command5->Width(), 150},
+                                               {f.Command5->Top(), -140},
+                                               {f.Command4->Left() + f.Command4->Width() / 2, 0},
+                                               {f.Command4->Top(), -140},
+                                               {f.Label8->Left() + f.Label8->Width() / 2, 0},
+                                               {f.Label8->Top() + f.Label8->Height(), 140}};
+    for (const auto& [edge, expected] : edges)
+        EXPECT_NEAR(edge, expected, 1e-9);
+}
+
+TEST_F(AppTest, PhasorLoadSetsScalesStateAndTables) {
+    Form2& f = openPhasor();
+    EXPECT_NEAR(f.Width(), 0.99 * 28800, 15);
+    EXPECT_NEAR(f.Height(), 0.99 * 16200, 15);
+    // Read back through the twips the boxes are kept in: exact up to rounding.
+    auto expectPlaced = [](const ui::PictureBox& box, std::array<double, 8> expected) {
+        const std::array placed{box.Left(),       box.Top(),        box.Width(),
+                                box.Height(),     box.ScaleLeft(),  box.ScaleTop(),
+                                box.ScaleWidth(), box.ScaleHeight()};
+        for (std::size_t i = 0; i < placed.size(); ++i)
+            EXPECT_NEAR(placed[i], expected[i], 1e-9) << i;
+    };
+    expectPlaced(*f.Picture1, {10, 1350, 3950, 1500, -10, 0, 3000, 1000});
+    expectPlaced(*f.Picture2, {1055, 50, 1020, 1303, -150, -140, 300, 280});
+    const std::array<int, 11> integers{f.wavelengthSteps, f.pointIndex,  f.probeIndex,
+                                       f.shiftSteps,      f.pointCount,  f.pointSpacing,
+                                       f.stoppedFlag,     f.wave2Hidden, f.sumHidden,
+                                       f.vectorSumMode,   f.pointerMode};
+    EXPECT_EQ(integers, (std::array<int, 11>{28, 100, 50, 7, 100, 30, 1, 1, 1, 0, 1}));
+    EXPECT_NEAR(f.phasePerStep, -0.2243995, 1e-7);
+    EXPECT_NEAR(f.phaseStep, 0.0357143, 1e-7);
+    EXPECT_EQ(std::tuple(f.timePhase, f.amplitude, f.speedFactor), std::tuple(0, 100, 1));
+    // x and baseline of each row: 30 per point; rows at 180, 420 and 780.
+    EXPECT_EQ(std::tuple(f.wave1X(99), f.wave1Base(99), f.wave2X(45), f.wave2Base(0), f.sumX(1),
+                         f.sumBase(0), f.sumBase(100)),
+              std::tuple(2970, 180, 1350, 420, 30, 780, 0));
+}
+
+TEST_F(AppTest, PhasorModeButtonsToggleFlagsAndCaptions) {
+    Form2& f = openPhasor();
+    f.Command2_Click();
+    f.Command3_Click();
+    f.Command4_Click();
+    EXPECT_EQ(std::tuple(f.wave2Hidden, f.sumHidden, f.vectorSumMode, f.pointerMode),
+              std::tuple(0, 0, 1, 0));
+    EXPECT_EQ(QStringList({f.Label6->Caption(), f.Label7->Caption(), f.Label8->Caption(),
+                           f.Command4->Caption()}),
+              QStringList({"on", "on", "Vektorsumme W1 + W2", "Zeiger W1 und W2"}));
+    f.Command2_Click();
+    f.Command4_Click();
+    EXPECT_EQ(std::tuple(f.wave2Hidden, f.vectorSumMode, f.pointerMode), std::tuple(1, 0, 1));
+    EXPECT_EQ(QStringList({f.Label6->Caption(), f.Label8->Caption(), f.Command4->Caption()}),
+              QStringList({"off", "Zeiger W1 und W2", "Vektorsumme W1 + W2"}));
+}
+
+TEST_F(AppTest, PhasorMenuButtonStopsAndShowingAgainKeepsTheState) {
+    Form2& f = openPhasor();
+    f.probeIndex = 60;
+    f.Command2_Click();
+    atEventProcessing(1, [&] {
+        EXPECT_EQ(f.Label5->Caption(), "W1 on");
+        EXPECT_EQ(f.Command1->Caption(), "Menu");
+        leftClick(f.Command1); // nested in the first frame, like a user's click
+    });
+    f.Command1_Click();
+    EXPECT_FALSE(f.visible());
+    EXPECT_TRUE(app->form1().visible());
+    EXPECT_EQ(f.stoppedFlag, 1);
+    EXPECT_EQ(f.Label5->Caption(), "off");
+    EXPECT_EQ(f.Command1->Caption(), "Start/W1");
+    EXPECT_NEAR(f.timePhase, 1.0 / 28, 1e-7); // the frame was finished
+
+    app->form1().Command2_Click();
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(std::tuple(f.probeIndex, f.wave2Hidden), std::tuple(60, 0));
+}
