@@ -115,12 +115,10 @@ void runHandler(const std::function<void()>& handler, const QString& name) {
         handler();
     } catch (const ProgramEnded&) {
         // End unwinds to here; the toolkit never sees the exception.
-    } catch (const RuntimeError& error) {
-        // A failing window operation abandons its handler; the program goes on.
-        reportFailure(name, error);
     } catch (const std::exception& error) {
-        // Nothing may cross the toolkit's event dispatch: any other failure
-        // abandons the handler too, and says so.
+        // A failing window operation, or anything else, abandons its handler
+        // and is reported; nothing crosses the toolkit's event dispatch and
+        // the program goes on.
         reportFailure(name, error);
     } catch (...) {
         reportFailure(name, std::runtime_error("unbekannter Fehler"));
