@@ -207,7 +207,7 @@ TEST_F(ServicesTest, SpaceAndEnterPressTheFocusedButtonButNeverAMouseOnlyButton)
     int clicks = 0, mouseDowns = 0;
     const auto mouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) { ++mouseDowns; };
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(int(key));
         clicks = mouseDowns = 0;
         form.Command1->onClick = [&] { ++clicks; };
         form.Command1->onMouseDown = {};
