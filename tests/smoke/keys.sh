@@ -8,17 +8,13 @@
 # (make test runs it; docs/screenshots/7-help-1280x1024.png comes from it)
 set -euo pipefail
 program=$1 closer=$2 screenshot=${3:-}
-export HOME XDG_RUNTIME_DIR
-HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
-output=$(mktemp)
-trap 'rm -rf "$HOME" "$XDG_RUNTIME_DIR" "$output"' EXIT
+source "$(dirname "$0")/common.sh"
+export HOME=$(mktemp -d)
+trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
-
-"$program" >"$output" 2>&1 &
-pid=$!
+start_program
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
-find_window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 gone() { # caption: waits until no visible window has it
     for _ in $(seq 50); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
@@ -94,11 +90,4 @@ keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures" "wellenzeiger-huygens-*.png"
 help_works "$huygens" "$huygens_title"
 
-"$closer" "$huygens"
-timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
-status=0
-wait "$pid" || status=$?
-if [ -s "$output" ]; then
-    echo "the program printed:"; cat "$output"; exit 1
-fi
-exit "$status"
+close_and_expect_clean_end "$huygens"
