@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -45,18 +46,14 @@ QStringList contextMenuEntries(QWidget* widget) {
     return entries;
 }
 
-// Qt's own English texts of these menus, accelerators removed.
-const QStringList englishEntries = {
-    "Scroll here", "Left edge",    "Right edge",  "Page left", "Page right",
-    "Scroll left", "Scroll right", "Top",         "Bottom",    "Page up",
-    "Page down",   "Scroll up",    "Scroll down", "Undo",      "Redo",
-    "Cut",         "Copy",         "Paste",       "Delete",    "Select All",
-};
+// Qt's own English words in these menus.
+const QRegularExpression
+    english("Scroll|edge|Page|Top|Bottom|Undo|Redo|Cut|Copy|Paste|Delete|Select");
 
 void expectGerman(const QStringList& entries, const QString& expected) {
     EXPECT_TRUE(entries.contains(expected)) << entries.join(", ").toStdString();
     for (QString entry : entries)
-        EXPECT_FALSE(englishEntries.contains(entry.remove('&'))) << entry.toStdString();
+        EXPECT_FALSE(entry.remove('&').contains(english)) << entry.toStdString();
 }
 
 } // namespace

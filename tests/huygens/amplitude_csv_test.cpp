@@ -6,7 +6,6 @@
 // the locale it was written for.
 TEST_F(AppTest, SavedAmplitudesAreTheBarsOfTheLastScan) {
     Form3& form = openHuygens();
-    EXPECT_FALSE(form.lastScan);
     form.Picture1->setRecording(true);
     form.Form_MouseDown(2, 0, 3600, 0);
     const auto bars = callsOf(*form.Picture1, Op::Line);

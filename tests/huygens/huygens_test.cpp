@@ -7,7 +7,6 @@
 #include "huygens/form3.h"
 
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -221,17 +220,10 @@ TEST_F(AppTest, ScanPlotsTheAmplitudeSampleBySample) {
         EXPECT_EQ(box[26 + k].op, sample[k]) << k;
     EXPECT_EQ(box[26 + 11].colour, red);
 
-    std::map<double, double> heights; // bar heights by cut coordinate
-    for (const auto& bar : callsOf(*form.Picture1, Op::Line)) {
+    // The bars stand on the axis; their places and heights are pinned with the saved table.
+    for (const auto& bar : callsOf(*form.Picture1, Op::Line))
         EXPECT_EQ(std::tuple(bar.y1, bar.colour, bar.width), std::tuple(800.0, red, 1));
-        heights[bar.x1] = bar.y1 - bar.y2;
-    }
     EXPECT_EQ(form.Picture1->drawLog().front().op, Op::Cls);
-    ASSERT_EQ(heights.size(), 1201u);
-    EXPECT_EQ(heights.begin()->first, -3000);
-    EXPECT_NEAR(heights.at(0), 558.4, 1); // on the axis, 3600 out: the sum of seven
-    EXPECT_NEAR(heights.at(300), 485.6, 1);
-    EXPECT_NEAR(heights.at(1000), 46.5, 1);
 }
 
 TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {

@@ -19,11 +19,9 @@ deb=$work/out/wellenzeiger_${version}_$(dpkg --print-architecture).deb
 root=$work/root
 dpkg -x "$deb" "$root"
 
-field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = wellenzeiger ] || fail "Package: $(field Package)"
-[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-liberation qt6-translations-l10n libqt6widgets6 libc6; do
-    grep -Eq "(^|, )$needed( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $needed: $(field Depends)"
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
 usr=$root/usr
@@ -39,25 +37,19 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net "$usr" || fail "appstreamcli validate-tree"
 
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(entry Name)" = "Wellenzeiger" ] || fail "Name is '$(entry Name)'"
 grep -q 'Huygens-Fresnel-Prinzip' <<<"$(entry Comment)" || fail "Comment is not the German one"
-[ "$(entry Categories)" = "Education;Science;Physics;" ] || fail "Categories: $(entry Categories)"
 program=$usr/bin/$(entry Exec)
 [ -x "$program" ] || fail "Exec=$(entry Exec) is not in /usr/bin"
 icon=$usr/share/icons/hicolor/scalable/apps/$(entry Icon).svg
-[ -f "$icon" ] || fail "Icon=$(entry Icon) has no scalable icon in the hicolor theme"
-grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
+grep -q '<svg' "$icon" || fail "Icon=$(entry Icon) has no scalable icon in the hicolor theme"
 
 tag() { sed -n "s|.*<$1>\(.*\)</${1%% *}>.*|\1|p" "$metainfo"; }
-[ "$(tag name)" = Wellenzeiger ] || fail "the metainfo's name is '$(tag name)'"
 grep -q 'Huygens-Fresnel-Prinzip' <<<"$(tag summary)" || fail "the metainfo's summary is not German"
 [ -f "$usr/share/applications/$(tag 'launchable type="desktop-id"')" ] ||
     fail "the metainfo launches '$(tag 'launchable type="desktop-id"')', which is not installed"
 [ -x "$usr/bin/$(tag binary)" ] || fail "the metainfo provides '$(tag binary)', not in /usr/bin"
 
-doc=$usr/share/doc/wellenzeiger
-[ -f "$doc/copyright" ] || fail "no copyright file"
-top=$(zcat "$doc/changelog.gz" | head -1)
+top=$(zcat "$usr/share/doc/wellenzeiger/changelog.gz" | head -1)
 [ "$top" = "wellenzeiger ($version) unstable; urgency=medium" ] || fail "changelog begins '$top'"
 manual=$(zcat "$usr/share/man/man1/wellenzeiger.1.gz")
 grep -q "^\.SH BEZEICHNUNG" <<<"$manual" || fail "the manual page is not German"

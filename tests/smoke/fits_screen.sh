@@ -7,10 +7,10 @@
 #   fits_screen.sh PROGRAM CLOSE-TOOL FRAME-CHECK PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
 program=$1 closer=$2 check=$3 panel=$4 panel_height=$5 x=$6 y=$7 caption=$8 fraction=$9
-export XDG_RUNTIME_DIR=$(mktemp -d)
-output=$(mktemp) wm_log=$(mktemp)
+source "$(dirname "$0")/common.sh"
+wm_log=$(mktemp)
 helpers=()
-trap 'kill "${helpers[@]}" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$output" "$wm_log"' EXIT
+trap 'kill "${helpers[@]}" 2>/dev/null || true; rm -f "$wm_log"; cleanup' EXIT
 
 root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 wait_for() { # CONDITION...: up to 10 s
@@ -28,8 +28,7 @@ helpers+=($!)
 wait_for root_property _NET_WORKAREA "= 0, $panel_height," || {
     xprop -root _NET_WORKAREA; cat "$wm_log"; exit 1; }
 
-"$program" >"$output" 2>&1 &
-pid=$!
+start_program
 
 # Windows come and go while xdotool walks the tree: it may fail and be asked again.
 find_window() {
@@ -47,12 +46,4 @@ menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
 xdotool mousemove --window "$menu" "$x" "$y" click 1
 target=$(find_window "$caption")
 "$check" "$target" "$fraction"
-"$closer" "$target"
-
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || { kill "$pid"; echo "program did not end"; exit 1; }
-wait "$pid" || status=$?
-if [ -s "$output" ]; then
-    echo "the program printed:"; cat "$output"; exit 1
-fi
-exit "$status"
+close_and_expect_clean_end "$target"

@@ -4,12 +4,11 @@
 // area's top left; with a fraction above 0 its size must also be that
 // fraction of the work area, to the pixel.
 //   frame_check WINDOW-ID FRACTION
+#include "x11.h"
+
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -28,8 +27,8 @@ std::vector<long> cardinals(Display* display, Window window, const char* name) {
     unsigned long count, after;
     unsigned char* data = nullptr;
     std::vector<long> values;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False,
-                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(display, window, atom(display, name), 0, 64, False, XA_CARDINAL, &type,
+                           &format, &count, &after, &data) == Success &&
         data && format == 32) {
         const auto* longs = reinterpret_cast<const long*>(data);
         values.assign(longs, longs + count);
@@ -61,13 +60,7 @@ bool fits(const Rect& frame, const Rect& screen, const Rect& work, double fracti
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s WINDOW-ID FRACTION\n", argv[0]);
-        return 2;
-    }
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return 2;
+    Display* display = openDisplay(argc, argv, 2, "WINDOW-ID FRACTION");
     const Window window = std::strtoul(argv[1], nullptr, 0);
     const double fraction = std::atof(argv[2]);
     const Rect screen{0, 0, DisplayWidth(display, DefaultScreen(display)),

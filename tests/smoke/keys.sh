@@ -1,24 +1,20 @@
 #!/usr/bin/env bash
 # Drives the program in a real X window (run under xvfb-run) with real key
 # presses: F1 and Esc, Ctrl+S while the phasor animation runs, Ctrl+Shift+S
-# before and after an amplitude scan, Ctrl+S and F1 in the Huygens window.
+# after an amplitude scan, Ctrl+S and F1 in the Huygens window.
 # Expects the help windows and dialogs to appear, the files to be written into
 # the user's pictures and documents folders, and the program to print nothing.
 #   tests/smoke/keys.sh PROGRAM CLOSE-TOOL [HELP-SCREENSHOT.png]
 # (make test runs it; docs/screenshots/7-help-1280x1024.png comes from it)
 set -euo pipefail
 program=$1 closer=$2 screenshot=${3:-}
-export HOME XDG_RUNTIME_DIR
-HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
-output=$(mktemp)
-trap 'rm -rf "$HOME" "$XDG_RUNTIME_DIR" "$output"' EXIT
+source "$(dirname "$0")/common.sh"
+export HOME=$(mktemp -d)
+trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
-
-"$program" >"$output" 2>&1 &
-pid=$!
+start_program
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
-find_window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 gone() { # caption: waits until no visible window has it
     for _ in $(seq 50); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
@@ -74,16 +70,11 @@ save_as_proposed "Bild speichern" "$HOME/Pictures" "wellenzeiger-zeiger-*.png"
 file "$HOME"/Pictures/wellenzeiger-zeiger-*.png | grep -q "PNG image data" || fail "no PNG"
 xdotool mousemove --window "$phasor" 72 24 click 1 # "Menu": back to the menu
 
-# The Huygens window: nothing to save before a scan, then a scan.
+# The Huygens window after a scan.
 menu=$(find_window "$menu_title")
 xdotool mousemove --window "$menu" 108 284 click 1
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
 sleep 3
-keys "$huygens" ctrl+shift+s
-message=$(find_window "Amplitudenverteilung speichern") || fail "no message before a scan"
-sleep 0.5
-keys "$message" Return
-gone "Amplitudenverteilung speichern" || fail "the message stays open"
 xdotool mousemove --window "$huygens" 700 500 click 3
 sleep 6
 keys "$huygens" ctrl+shift+s
@@ -94,11 +85,4 @@ keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures" "wellenzeiger-huygens-*.png"
 help_works "$huygens" "$huygens_title"
 
-"$closer" "$huygens"
-timeout 20 tail --pid="$pid" -f /dev/null || fail "the program did not end"
-status=0
-wait "$pid" || status=$?
-if [ -s "$output" ]; then
-    echo "the program printed:"; cat "$output"; exit 1
-fi
-exit "$status"
+close_and_expect_clean_end "$huygens"

@@ -5,14 +5,8 @@
 #   run_program.sh PROGRAM CLOSE-TOOL [CLICK-MENU-BUTTON-AT X Y]
 set -euo pipefail
 program=$1 closer=$2
-export XDG_RUNTIME_DIR=$(mktemp -d)
-output=$(mktemp)
-trap 'rm -rf "$XDG_RUNTIME_DIR" "$output"' EXIT
-
-"$program" >"$output" 2>&1 &
-pid=$!
-
-find_window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+source "$(dirname "$0")/common.sh"
+start_program
 
 menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
 target=$menu
@@ -21,12 +15,4 @@ if [ $# -ge 4 ]; then
     xdotool mousemove --window "$menu" "$3" "$4" click 1
     target=$(find_window "$5")
 fi
-"$closer" "$target"
-
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || { kill "$pid"; echo "program did not end"; exit 1; }
-wait "$pid" || status=$?
-if [ -s "$output" ]; then
-    echo "the program printed:"; cat "$output"; exit 1
-fi
-exit "$status"
+close_and_expect_clean_end "$target"
