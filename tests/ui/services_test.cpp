@@ -257,3 +257,18 @@ TEST_F(ServicesTest, AnUnloadedWindowNeitherReachesItsFormNorIsReachedThroughIt)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
+
+// Any exception stops at the handler's entry point, reported like a failing
+// window operation; the program goes on.
+TEST_F(ServicesTest, ForeignExceptionsStopAtTheHandlerWithOneLineEach) {
+    testing::internal::CaptureStderr();
+    ui::runHandler([] { (void)std::vector<int>().at(3); }, "FormX.A");
+    ui::runHandler([] { throw 7; }, "FormX.B");
+    const QString printed = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(printed.startsWith("wellenzeiger: Laufzeitfehler in FormX.A: "))
+        << printed.toStdString();
+    EXPECT_TRUE(
+        printed.endsWith("\nwellenzeiger: Laufzeitfehler in FormX.B: unbekannter Fehler\n"));
+    EXPECT_EQ(printed.count('\n'), 2);
+    EXPECT_FALSE(ui::programEnded());
+}
