@@ -4,9 +4,9 @@
 # frame, opens a demonstration window from the menu and checks its frame
 # (a FRACTION of the work area, 0 for none), then closes it and expects the
 # program to exit with status 0 without printing anything.
-#   fits_screen.sh PROGRAM CLOSE-TOOL FRAME-CHECK PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
+#   fits_screen.sh PROGRAM CLOSE-TOOL PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
-program=$1 closer=$2 check=$3 panel=$4 panel_height=$5 x=$6 y=$7 caption=$8 fraction=$9
+program=$1 closer=$2 panel=$3 panel_height=$4 x=$5 y=$6 caption=$7 fraction=$8
 source "$(dirname "$0")/common.sh"
 wm_log=$(mktemp)
 helpers=()
@@ -16,6 +16,29 @@ root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 wait_for() { # CONDITION...: up to 10 s
     for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
     echo "timed out waiting for: $*"; return 1
+}
+numbers() { sed -n 's/.*= //p' | tr -d ,; }
+
+# The frame (the window and its _NET_FRAME_EXTENTS) as the window system sees
+# it must lie inside the screen and the work area (_NET_WORKAREA), with its top
+# left at the work area's; with a FRACTION above 0 its size must be that
+# fraction of the work area, to the pixel. WINDOW FRACTION
+frame_fits() {
+    local info extents work
+    info=$(xwininfo -id "$1")
+    extents=$(xprop -id "$1" -notype _NET_FRAME_EXTENTS | numbers)
+    work=$(xprop -root -notype _NET_WORKAREA | numbers)
+    awk -v fraction="$2" -v extents="${extents:-0 0 0 0}" -v work="$work" '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF }
+        END {
+            split(extents, e, " "); split(work, a, " ")
+            x -= e[1]; y -= e[3]; w += e[1] + e[2]; h += e[3] + e[4]
+            off = fraction > 0 && (w - fraction * a[3] > 1 || fraction * a[3] - w > 1 ||
+                                   h - fraction * a[4] > 1 || fraction * a[4] - h > 1)
+            printf "frame %d,%d %dx%d; work area %d,%d %dx%d\n", x, y, w, h, a[1], a[2], a[3], a[4]
+            exit !(x == a[1] && y == a[2] && x + w <= a[1] + a[3] && y + h <= a[2] + a[4] && !off)
+        }' <<<"$info"
 }
 
 # The panel is there before the window manager, which takes it in as it starts.
@@ -42,8 +65,8 @@ find_window() {
 }
 
 menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
-"$check" "$menu" 0
+wait_for frame_fits "$menu" 0 >/dev/null || frame_fits "$menu" 0
 xdotool mousemove --window "$menu" "$x" "$y" click 1
 target=$(find_window "$caption")
-"$check" "$target" "$fraction"
+wait_for frame_fits "$target" "$fraction" >/dev/null || frame_fits "$target" "$fraction"
 close_and_expect_clean_end "$target"
