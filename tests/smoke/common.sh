@@ -4,6 +4,8 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 output=$(mktemp)
 cleanup() { rm -rf "$XDG_RUNTIME_DIR" "$output"; }
 trap 'cleanup' EXIT
+# A server that has just started may refuse the first connections.
+for _ in $(seq 50); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 start_program() {
     "$program" >"$output" 2>&1 &

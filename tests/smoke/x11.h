@@ -3,7 +3,6 @@
 #include <X11/Xlib.h>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 // The display, once the tool was called with `count` arguments; exits with 2 otherwise.
 inline Display* openDisplay(int argc, char* argv[], int count, const char* usage) {
@@ -11,12 +10,7 @@ inline Display* openDisplay(int argc, char* argv[], int count, const char* usage
         std::fprintf(stderr, "usage: %s %s\n", argv[0], usage);
         std::exit(2);
     }
-    // A server that has just started may refuse the first connections.
     Display* display = XOpenDisplay(nullptr);
-    for (int attempt = 0; !display && attempt < 50; ++attempt) {
-        usleep(100000);
-        display = XOpenDisplay(nullptr);
-    }
     if (!display) {
         std::fprintf(stderr, "%s: no X display\n", argv[0]);
         std::exit(2);
