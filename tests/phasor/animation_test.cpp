@@ -37,7 +37,9 @@ TEST_F(AppTest, FirstFrameWithTheDefaults) {
     Form2& f = openPhasor();
     record(*f.Picture1);
     record(*f.Picture2);
+    const long before = ui::eventProcessingCount();
     runFrames(1);
+    EXPECT_EQ(ui::eventProcessingCount() - before, 201); // 2 a wave point, 2 for the box, 1 pause
     EXPECT_NEAR(f.sin1, sin1, 1e-3);
     EXPECT_NEAR(f.cos1, cos1, 1e-3);
     EXPECT_NEAR(f.sin2, sin2, 1e-3);
