@@ -21,33 +21,29 @@ struct Stress {
     template <typename T> T* pick(const std::vector<T*>& items) {
         return items.empty() ? nullptr : items[between(0, int(items.size()) - 1)];
     }
-    std::vector<ui::Form*> loadedForms() {
-        std::vector<ui::Form*> forms;
-        for (ui::Form* form : {static_cast<ui::Form*>(&app.form1()),
-                               app.form2Created() ? static_cast<ui::Form*>(&app.form2()) : nullptr,
-                               app.form3Created() ? static_cast<ui::Form*>(&app.form3()) : nullptr})
-            if (form && form->loaded())
-                forms.push_back(form);
-        return forms;
-    }
-    // The widgets of a kind in the visible windows, their own surfaces too;
+    // The widgets of a kind in the windows on screen, their own surfaces too;
     // "Ende" seldom, or few sequences get far.
     template <typename W> std::vector<W*> reachable() {
         std::vector<W*> found;
-        for (ui::Form* form : loadedForms()) {
-            QList<QWidget*> widgets = form->window().findChildren<QWidget*>();
-            widgets << &form->window();
-            for (QWidget* widget : widgets)
-                if (auto* w = qobject_cast<W*>(widget);
-                    w && form->visible() && widget->isVisible() &&
-                    (widget != app.form1().Command3 || between(0, 20) == 0))
+        const QWidget* ende = app.form1().Command3;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QList<W*> widgets = window->findChildren<W*>();
+            if (auto* w = qobject_cast<W*>(window))
+                widgets << w;
+            for (W* w : widgets)
+                if (w->isVisible() && (static_cast<QWidget*>(w) != ende || between(0, 20) == 0))
                     found.push_back(w);
         }
         return found;
     }
-    void closeAWindow() {
+    void closeAWindow() { // through the close box of a window on the screen
+        std::vector<QWidget*> shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                shown.push_back(window);
         QCloseEvent close;
-        QApplication::sendEvent(&pick(loadedForms())->window(), &close);
+        if (!shown.empty())
+            QApplication::sendEvent(pick(shown), &close);
     }
 
     void act() {
