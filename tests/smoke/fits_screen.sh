@@ -4,19 +4,10 @@
 # frame, opens a demonstration window from the menu and checks its frame
 # (a FRACTION of the work area, 0 for none), then closes it and expects the
 # program to exit with status 0 without printing anything.
-#   fits_screen.sh PROGRAM CLOSE-TOOL PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
+#   fits_screen.sh PROGRAM PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
-program=$1 closer=$2 panel=$3 panel_height=$4 x=$5 y=$6 caption=$7 fraction=$8
+program=$1 panel=$2 panel_height=$3 x=$4 y=$5 caption=$6 fraction=$7
 source "$(dirname "$0")/common.sh"
-wm_log=$(mktemp)
-helpers=()
-trap 'kill "${helpers[@]}" 2>/dev/null || true; rm -f "$wm_log"; cleanup' EXIT
-
-root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
-wait_for() { # CONDITION...: up to 10 s
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    echo "timed out waiting for: $*"; return 1
-}
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
 # The frame (the window and its _NET_FRAME_EXTENTS) as the window system sees
@@ -46,23 +37,8 @@ if [ "$panel_height" -gt 0 ]; then
     "$panel" "$panel_height" &
     helpers+=($!)
 fi
-openbox --sm-disable >"$wm_log" 2>&1 &
-helpers+=($!)
-wait_for root_property _NET_WORKAREA "= 0, $panel_height," || {
-    xprop -root _NET_WORKAREA; cat "$wm_log"; exit 1; }
-
+start_window_manager "$panel_height"
 start_program
-
-# Windows come and go while xdotool walks the tree: it may fail and be asked again.
-find_window() {
-    local window
-    for _ in $(seq 200); do
-        window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        [ -n "$window" ] && { echo "$window"; return 0; }
-        sleep 0.1
-    done
-    echo "no window \"$1\"" >&2; return 1
-}
 
 menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
 wait_for frame_fits "$menu" 0 >/dev/null || frame_fits "$menu" 0

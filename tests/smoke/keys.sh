@@ -5,13 +5,14 @@
 # Huygens window. Expects the help windows and dialogs to appear, the files to
 # be written into the user's pictures and documents folders, and the program
 # to print nothing.
-#   tests/smoke/keys.sh PROGRAM CLOSE-TOOL
+#   tests/smoke/keys.sh PROGRAM
 set -euo pipefail
-program=$1 closer=$2
+program=$1
 source "$(dirname "$0")/common.sh"
 export HOME=$(mktemp -d)
 trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
+start_window_manager
 start_program
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
