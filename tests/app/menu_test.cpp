@@ -59,13 +59,6 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
     EXPECT_EQ(menu.Command1->nextInFocusChain(), menu.Command2); // tab order as laid out
 }
 
-TEST_F(AppTest, EndeEndsTheProgram) {
-    leftClick(app->form1().Command3);
-    expectShutDown(*app);
-    EXPECT_FALSE(app->form2().loaded());
-    EXPECT_FALSE(app->form3().loaded());
-}
-
 TEST_F(AppTest, TheMenuCloseBoxEndsTheProgram) {
     closeBox(app->form1());
     expectShutDown(*app);

@@ -118,22 +118,6 @@ TEST_F(AppTest, WavesTravelTowardsLargerPoints) {
     }
 }
 
-TEST_F(AppTest, FailingStepsLoseOnlyThemselves) {
-    Form2& f = openPhasor();
-    for (const ui::Integer probe : {-3, 201}) { // no probe bars, no erasure
-        f.probeIndex = probe;
-        record(*f.Picture1);
-        runFrames(1);
-        EXPECT_EQ(std::tuple(f.Picture1->drawLog().size(), f.Picture1->DrawWidth()),
-                  std::tuple(100u * 4, 2));
-    }
-    f.probeIndex = 50; // a base off any screen: W1's strip and bar at point 10 fail
-    f.wave1Base(10) = 1e12f;
-    record(*f.Picture1);
-    runFrames(1);
-    EXPECT_EQ(f.Picture1->drawLog().size(), 1u + 99 * 4 + 3 - 2);
-}
-
 TEST_F(AppTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
     Form2& f = openPhasor();
     struct PaintWatch : QObject {

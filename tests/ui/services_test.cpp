@@ -124,13 +124,6 @@ TEST_F(ServicesTest, UserScaleMapsCornersAndNegativeHeightGrowsUpwards) {
     EXPECT_EQ(form.Label1->pos(), QPoint(51, 36));
     EXPECT_NEAR(form.Label1->Width(), 120, 1e-9); // 600 twips = 40 of 100 pixels
 
-    // A pen of 3 covers 3 pixels across an upright line.
-    box.setDrawWidth(3);
-    box.Line(-100, -150, -100, 150, red);
-    int covered = 0;
-    for (int x = 10; x < 25; ++x)
-        covered += image.pixel(x, 40) == red;
-    EXPECT_EQ(covered, 3);
     // Circles take their radius from the horizontal scale: 30 units, 10 pixels.
     box.setScaleHeight(-560);
     box.Circle(0, 0, 30, red);
