@@ -29,15 +29,3 @@ TEST(WaveModel, SpeedSliderMapsToFactorAndText) {
     EXPECT_EQ(speedText(speedFactorFor(901), QLocale(QLocale::German)), "1,01");
     EXPECT_DOUBLE_EQ(roundedSpeed(0.125f), 0.13); // halves round up
 }
-
-TEST(WaveModel, ProbePointFromMouseAndBoxPosition) {
-    const std::pair<float, int> points[] = {{1500, 50},  {1514, 50}, {1515, 51}, {-10, 0},
-                                            {2990, 100}, {-16, -1},  {-600, -20}};
-    for (const auto& [x, index] : points)
-        EXPECT_EQ(probeIndexAt(x, 30), index) << x;
-    EXPECT_THROW(probeIndexAt(1e7f, 30), ui::OverflowError);
-    const std::pair<int, float> lefts[] = {{50, 1055}, {51, 1094.5}, {2, -841}, {98, 2951}};
-    for (const auto& [index, left] : lefts)
-        EXPECT_FLOAT_EQ(probeBoxLeft(ui::Integer(index)), left) << index;
-    EXPECT_NEAR(resultantRadius(30, -40), 50, 1e-9);
-}

@@ -127,18 +127,15 @@ struct Stress {
 
 } // namespace
 
-TEST(Stress, RandomInteractionKeepsEveryWindowSoundAndACloseEndsAll) {
+using Stressed = AppTest;
+
+// Each seed on a program of its own, started and taken down as for every test.
+TEST_F(Stressed, RandomInteractionKeepsEveryWindowSoundAndACloseEndsAll) {
     const unsigned many = qEnvironmentVariableIntValue("WELLENZEIGER_STRESS_SEEDS");
     for (unsigned seed = 1; seed <= (many ? many : 6); ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        takeQtWarnings();
-        ui::startProgram();
-        ui::setFramePacing(false);
-        auto app = std::make_unique<App>();
-        ui::runHandler([&] { app->start(); });
+        TearDown();
+        SetUp();
         Stress{*app, std::mt19937(seed), 0, 0, {}}.run(many ? 400 : 150);
-        app.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(takeQtWarnings().join('\n').toStdString(), "");
     }
 }
