@@ -72,15 +72,6 @@ void expectShows(const QImage& picture, const ui::Surface& surface, const QImage
 
 class Keeping : public AppTest {
 protected:
-    // The offscreen platform cannot pass on the dialogs' size limits or raise
-    // a window, and says so; those are no faults of the program.
-    void TearDown() override {
-        QStringList warnings = takeQtWarnings();
-        warnings.removeAll("This plugin does not support propagateSizeHints()");
-        warnings.removeAll("This plugin does not support raise()");
-        EXPECT_EQ(warnings.join('\n').toStdString(), "");
-        AppTest::TearDown();
-    }
     QTemporaryDir folder;
     QString path(const QString& name) const { return folder.filePath(name); }
 };

@@ -11,8 +11,11 @@ QStringList& warnings() {
     return list;
 }
 
+// The offscreen platform cannot raise a window, grab the keyboard for a popup
+// or pass on a dialog's size limits, and says so: no faults of the program.
 void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type != QtDebugMsg && type != QtInfoMsg) {
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !message.startsWith("This plugin does not support")) {
         warnings() << message;
         fprintf(stderr, "Qt: %s\n", qPrintable(message));
     }
