@@ -16,34 +16,24 @@ start_window_manager
 start_program
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
-gone() { # caption: waits until no visible window has it
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
+hidden() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
+keys() { # WINDOW KEYS...: the pointer over the window, its keyboard focus, then the keys
+    xdotool mousemove --window "$1" 400 300 windowfocus --sync "$1" sleep 0.3 key "${@:2}"
 }
-keys() { # window keys...: the pointer over the window, its keyboard focus, then the keys
-    xdotool mousemove --window "$1" 400 300 windowfocus --sync "$1"
-    sleep 0.3
-    xdotool key "${@:2}"
-}
-help_works() { # window caption
+help_works() { # WINDOW CAPTION: F1 opens the window's help, Esc closes it
     keys "$1" F1
     local help
     help=$(find_window "Hilfe: ${2# }") || fail "F1 in \"$2\" shows no help window"
-    sleep 0.5
     keys "$help" Escape
-    gone "Hilfe: ${2# }" || fail "Esc leaves the help window of \"$2\" open"
+    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "Esc leaves the help of \"$2\" open"
 }
-save_as_proposed() { # dialog caption, file pattern
+save_as_proposed() { # CAPTION FILE-PATTERN: the save dialog's proposal taken with Return
     local dialog
     dialog=$(find_window "$1") || fail "no dialog \"$1\""
     sleep 1
     keys "$dialog" Return
-    gone "$1" || fail "the dialog \"$1\" stays open"
-    sleep 1
-    compgen -G "$2" >/dev/null || fail "nothing saved as $2"
+    wait_for hidden "$1" >/dev/null || fail "the dialog \"$1\" stays open"
+    wait_for compgen -G "$2" >/dev/null || fail "nothing saved as $2"
 }
 
 menu_title='Huyghenssches Prinzip - Zeigerformalismus'
