@@ -7,11 +7,6 @@
 
 namespace {
 
-void closeBox(ui::Form& form) {
-    QCloseEvent close;
-    QApplication::sendEvent(&form.window(), &close);
-}
-
 // The program has ended after every loaded window began unloading, and no
 // window shows.
 void expectShutDown(App& app) {
@@ -59,17 +54,12 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
     EXPECT_EQ(menu.Command1->nextInFocusChain(), menu.Command2); // tab order as laid out
 }
 
-TEST_F(AppTest, TheMenuCloseBoxEndsTheProgram) {
-    closeBox(app->form1());
-    expectShutDown(*app);
-    EXPECT_TRUE(app->form1().unloading());
-}
-
 TEST_F(AppTest, ClosingTheHuygensWindowUnloadsTheOthersInOrderAndEnds) {
     leftClick(app->form1().Command2);
     leftClick(app->form1().Command1); // the menu is hidden but its button still works
     ASSERT_TRUE(app->form3().visible());
-    closeBox(app->form3());
+    QCloseEvent close;
+    QApplication::sendEvent(&app->form3().window(), &close);
     expectShutDown(*app);
     // The phasor window unloads completely inside the menu's unload, which
     // then ends the program.

@@ -94,7 +94,6 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
     EXPECT_TRUE(isLine(box[1], 0, 0, x1, y1, green, 3));
     EXPECT_TRUE(isLine(box[2], x1, y1, sx, sy, blue, 3));
     EXPECT_TRUE(isLine(box[3], sx, sy, 0, 0, red, 3));
-    EXPECT_TRUE(isLine(box[4], 135, 0, 135, sy, red, 3));
     EXPECT_TRUE(drawn(box[5], Op::Circle, 0, 0, 84.853, 0, lightGrey, 1));
     EXPECT_TRUE(isLine(box[11], 130, y1, 130, sy, blue, 3));
 }

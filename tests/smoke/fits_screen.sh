@@ -22,11 +22,11 @@ frame_fits() {
     awk -v fraction="$2" -v extents="${extents:-0 0 0 0}" -v work="$work" '
         /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF }
+        function far(value, target) { return value - target > 1 || target - value > 1 }
         END {
             split(extents, e, " "); split(work, a, " ")
             x -= e[1]; y -= e[3]; w += e[1] + e[2]; h += e[3] + e[4]
-            off = fraction > 0 && (w - fraction * a[3] > 1 || fraction * a[3] - w > 1 ||
-                                   h - fraction * a[4] > 1 || fraction * a[4] - h > 1)
+            off = fraction > 0 && (far(w, fraction * a[3]) || far(h, fraction * a[4]))
             printf "frame %d,%d %dx%d; work area %d,%d %dx%d\n", x, y, w, h, a[1], a[2], a[3], a[4]
             exit !(x == a[1] && y == a[2] && x + w <= a[1] + a[3] && y + h <= a[2] + a[4] && !off)
         }' <<<"$info"
