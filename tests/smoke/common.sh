@@ -16,12 +16,26 @@ root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 # A server that has just started may refuse the first connections.
 wait_for xprop -root >/dev/null
 
-# The window manager is up once it has announced the work area (PANEL-HEIGHT at its top).
-start_window_manager() {
-    openbox --sm-disable >"$wm_log" 2>&1 &
-    helpers+=($!)
-    wait_for root_property _NET_WORKAREA "= 0, ${1:-0}," || {
-        xprop -root _NET_WORKAREA; cat "$wm_log"; exit 1; }
+# Starts openbox, after the panel if a panel tool and its height are given,
+# and waits until the window manager has announced the work area. Either is
+# started again if the new server turned it away.
+start_desktop() { # [PANEL-TOOL PANEL-HEIGHT]
+    local wm='' panel=''
+    for _ in $(seq 100); do
+        if [ $# -eq 2 ] && { [ -z "$panel" ] || ! kill -0 "$panel" 2>/dev/null; }; then
+            "$1" "$2" &
+            panel=$!
+            helpers+=("$panel")
+        fi
+        if [ -z "$wm" ] || ! kill -0 "$wm" 2>/dev/null; then
+            openbox --sm-disable >"$wm_log" 2>&1 &
+            wm=$!
+            helpers+=("$wm")
+        fi
+        root_property _NET_WORKAREA "= 0, ${2:-0}," && return 0
+        sleep 0.1
+    done
+    xprop -root _NET_WORKAREA; cat "$wm_log"; exit 1
 }
 
 start_program() {

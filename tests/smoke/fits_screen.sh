@@ -32,12 +32,7 @@ frame_fits() {
         }' <<<"$info"
 }
 
-# The panel is there before the window manager, which takes it in as it starts.
-if [ "$panel_height" -gt 0 ]; then
-    "$panel" "$panel_height" &
-    helpers+=($!)
-fi
-start_window_manager "$panel_height"
+if [ "$panel_height" -gt 0 ]; then start_desktop "$panel" "$panel_height"; else start_desktop; fi
 start_program
 
 menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')

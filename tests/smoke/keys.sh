@@ -12,7 +12,7 @@ source "$(dirname "$0")/common.sh"
 export HOME=$(mktemp -d)
 trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
-start_window_manager
+start_desktop
 start_program
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
