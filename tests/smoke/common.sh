@@ -1,6 +1,5 @@
-# Sourced by the smoke scripts once `program` is set, under xvfb-run: a
-# desktop with openbox, the program in the background with its output kept,
-# and the helpers to find, check and close its windows.
+# Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop
+# with openbox, the program with its output kept, helpers for its windows.
 export XDG_RUNTIME_DIR=$(mktemp -d)
 output=$(mktemp)
 wm_log=$(mktemp)

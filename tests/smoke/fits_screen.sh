@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Under a window manager (openbox, run under xvfb-run), optionally with a
-# panel along the top edge, starts the program, checks the menu window's
-# frame, opens a demonstration window from the menu and checks its frame
-# (a FRACTION of the work area, 0 for none), then closes it and expects the
-# program to exit with status 0 without printing anything.
+# Checks the frames of the menu window and of the window a menu button opens
+# (a FRACTION of the work area, 0 for none), optionally under a top panel,
+# then closes that window: the program must end cleanly and silently.
 #   fits_screen.sh PROGRAM PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
 program=$1 panel=$2 panel_height=$3 x=$4 y=$5 caption=$6 fraction=$7

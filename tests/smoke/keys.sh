@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Drives the program in a real X window (run under xvfb-run) with real key
-# presses: F1 and Esc in both demonstration windows, Ctrl+S while the phasor
-# animation runs, Ctrl+Shift+S after an amplitude scan and Ctrl+S in the
-# Huygens window. Expects the help windows and dialogs to appear, the files to
-# be written into the user's pictures and documents folders, and the program
-# to print nothing.
+# Real key presses: F1 and Esc in both demonstration windows, Ctrl+S during
+# the phasor animation, Ctrl+Shift+S after a scan and Ctrl+S in the Huygens
+# window; the files must appear in the user's folders, the program say nothing.
 #   tests/smoke/keys.sh PROGRAM
 set -euo pipefail
 program=$1
