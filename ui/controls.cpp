@@ -145,6 +145,18 @@ TextBox::TextBox(Surface& container, Geometry twips, const QString& text, Colour
     setReadOnly(true);
 }
 
+// A line edit claims Ctrl+C even with nothing selected, which would keep the
+// window's own Ctrl+C (copy the picture) from ever running while a number box
+// has the focus. The box copies only a selection it has.
+bool TextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !hasSelectedText()) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
     : QScrollBar(Qt::Horizontal, &container), Placed(*this, container, twips) {
     setRange(range.min, range.max);

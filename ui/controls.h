@@ -81,6 +81,9 @@ public:
     TextBox(Surface& container, Geometry twips, const QString& text, Colour background);
     QString Text() const { return text(); }
     void setText(const QString& text) { QLineEdit::setText(text); }
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 struct ScrollRange {
