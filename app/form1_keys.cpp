@@ -5,13 +5,10 @@
 namespace {
 
 ui::HelpRows keyRows() {
-    ui::HelpRows rows = {
-        {"F1", "diese Hilfe; in jedem Fenster die Hilfe zu diesem Fenster"},
-        {"Strg+S", "in den beiden Vorführungen: Bild speichern (PNG-Datei)"},
-        {"Strg+C", "in den beiden Vorführungen: das Bild in die Zwischenablage kopieren"},
-        {"Strg+Umschalt+S",
-         "im Fenster zum Huyghensschen Prinzip: Amplitudenverteilung speichern (CSV-Datei)"}};
-    for (auto& row : ui::commonKeyRows())
+    ui::HelpRows rows = {{"F1", "diese Hilfe; in jedem Fenster die Hilfe zu diesem Fenster"},
+                         {"Strg+S, Strg+C, Strg+Umschalt+S",
+                          "wirken hier nicht, nur in den beiden Vorführungen (siehe deren Hilfe)"}};
+    for (auto& row : ui::controlKeyRows())
         rows.push_back(row);
     return rows;
 }

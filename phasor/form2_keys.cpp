@@ -6,13 +6,15 @@
 namespace {
 
 ui::HelpRows keyRows() {
-    ui::HelpRows rows = {{"Strg+S",
-                          "Bild speichern: das Fenster, wie es zu sehen ist, als PNG-Datei; die "
-                          "Animation läuft weiter"},
-                         {"Strg+C", "das Bild des Fensters in die Zwischenablage kopieren"},
-                         {"F1", "diese Hilfe"}};
-    for (auto& row : ui::commonKeyRows())
-        rows.push_back(row);
+    ui::HelpRows rows = {{"Strg+S", "Bild speichern: das Fenster, wie es zu sehen ist, als "
+                                    "PNG-Datei; die Animation läuft weiter"}};
+    for (const ui::HelpRows& more :
+         {ui::copyKeyRow(),
+          {{"F1", "diese Hilfe"}},
+          ui::controlKeyRows(),
+          {{"---->", "nur mit der Maus: Leertaste und Eingabetaste wirken hier nicht"}},
+          ui::sliderKeyRows()})
+        rows.insert(rows.end(), more.begin(), more.end());
     return rows;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/help_window.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -9,13 +10,37 @@ namespace {
 
 const char* const helpWindowName = "helpWindow";
 
+// A help belongs to its window: when the program hides the window (or unloads
+// it), its help goes too. A window the user minimises keeps it.
+class HelpWindow : public QDialog {
+public:
+    explicit HelpWindow(QWidget& owner) : QDialog(&owner) { owner.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Hide && !event->spontaneous())
+            close();
+        return false;
+    }
+};
+
 } // namespace
 
-HelpRows commonKeyRows() {
+HelpRows controlKeyRows() {
     return {{"Esc", "schließt diese Hilfe"},
-            {"Tab", "wählt das nächste Bedienelement"},
-            {"Pfeiltasten", "verstellen den gewählten Regler"},
-            {"Leertaste", "drückt den gewählten Knopf"}};
+            {"Tab, Umschalt+Tab", "wählt das nächste oder vorige Bedienelement"},
+            {"Leertaste, Eingabetaste", "drücken den gewählten Knopf"}};
+}
+
+HelpRows sliderKeyRows() {
+    return {{"Pfeiltasten", "verstellen den gewählten Regler um einen kleinen Schritt"},
+            {"Bild auf, Bild ab", "um einen großen Schritt"},
+            {"Pos1, Ende", "an den Anfang oder das Ende"}};
+}
+
+HelpRows copyKeyRow() {
+    return {{"Strg+C", "das Bild des Fensters in die Zwischenablage kopieren; in einem "
+                       "Zahlenfeld mit markiertem Text diesen Text"}};
 }
 
 // One table for all sections, so that their columns line up.
@@ -33,9 +58,8 @@ QString helpText(const HelpPage& page) {
 void showHelp(QWidget& window, const HelpPage& page) {
     auto* help = window.findChild<QDialog*>(helpWindowName, Qt::FindDirectChildrenOnly);
     if (!help) {
-        help = new QDialog(&window); // a window of its own; Esc closes it
+        help = new HelpWindow(window); // a window of its own; Esc closes it
         help->setObjectName(helpWindowName);
-        help->setAttribute(Qt::WA_DeleteOnClose);
         help->setWindowTitle(page.title);
         auto* text = new QLabel(helpText(page), help);
         text->setTextFormat(Qt::RichText);

@@ -21,9 +21,12 @@ struct HelpPage {
 
 using HelpRows = std::vector<std::pair<QString, QString>>;
 
-// The keys that work the same in every window: Esc for the help window, the
-// keyboard's way through the controls.
-HelpRows commonKeyRows();
+// Rows that read the same in every window that has what they describe: Esc
+// for the help, the keyboard's way through the controls; the sliders' keys;
+// Ctrl+C, which a number box with a selection keeps for its text.
+HelpRows controlKeyRows();
+HelpRows sliderKeyRows();
+HelpRows copyKeyRow();
 
 // The page as the help window shows it (rich text).
 QString helpText(const HelpPage& page);
