@@ -17,6 +17,28 @@ QString numberText(ui::Single value, const QLocale& locale) {
 
 } // namespace
 
+PlotRecord::Scan::Scan(PlotRecord& record, AmplitudeScan setting)
+    : record_(record), scan_(std::move(setting)), started_(++record.started_),
+      settingChanges_(record.settingChanges_) {
+    ++record_.running_;
+    record_.fault_ = PlotFault::Interrupted;
+}
+
+PlotRecord::Scan::~Scan() {
+    --record_.running_;
+}
+
+void PlotRecord::Scan::finish() {
+    if (record_.settingChanges_ != settingChanges_)
+        record_.fault_ = PlotFault::SettingChanged;
+    else if (record_.started_ != started_)
+        record_.fault_ = PlotFault::Nested;
+    else {
+        record_.fault_ = PlotFault::None;
+        record_.table_ = std::move(scan_);
+    }
+}
+
 QByteArray amplitudeCsv(const AmplitudeScan& scan, const QLocale& locale) {
     const QString separator = locale.decimalPoint() == "," ? ";" : ",";
     QStringList lines;

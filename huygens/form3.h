@@ -7,8 +7,6 @@
 #include "ui/form.h"
 #include "ui/shell.h"
 
-#include <optional>
-
 class Form3 : public ui::Form {
 public:
     explicit Form3(ui::Shell& shell);
@@ -48,8 +46,8 @@ public:
     ui::Single resultAmplitude = 0;
     ui::Single sourceSpacing = 0;
 
-    // The samples of the last scan that ran to its end, kept for saving.
-    std::optional<huygens::AmplitudeScan> lastScan;
+    // What the amplitude plot shows, kept for saving it as a table.
+    huygens::PlotRecord plotRecord;
 
     // Event handlers.
     void HScroll2_Change();

@@ -12,13 +12,18 @@ const QString saveAmplitudesTitle = "Amplitudenverteilung speichern";
 
 ui::HelpRows keyRows() {
     ui::HelpRows rows = {
-        {"Strg+S", "Bild speichern: das Fenster, wie es zu sehen ist, als PNG-Datei"},
-        {"Strg+C", "das Bild des Fensters in die Zwischenablage kopieren"},
-        {"Strg+Umschalt+S", "Amplitudenverteilung speichern: die Werte der letzten Berechnung "
-                            "als CSV-Datei für die Tabellenkalkulation"},
-        {"F1", "diese Hilfe"}};
-    for (auto& row : ui::commonKeyRows())
-        rows.push_back(row);
+        {"Strg+S", "Bild speichern: das Fenster, wie es zu sehen ist, als PNG-Datei"}};
+    for (const ui::HelpRows& more :
+         {ui::copyKeyRow(),
+          {{"Strg+Umschalt+S",
+            "Amplitudenverteilung speichern: die Werte der letzten vollständigen Berechnung als "
+            "CSV-Datei für die Tabellenkalkulation; während einer Berechnung, und wenn in "
+            "sie hinein ein Regler bewegt oder eine weitere gestartet wurde, sagt eine "
+            "Meldung, warum nichts gespeichert wird"},
+           {"F1", "diese Hilfe"}},
+          ui::controlKeyRows(),
+          ui::sliderKeyRows()})
+        rows.insert(rows.end(), more.begin(), more.end());
     return rows;
 }
 
@@ -46,6 +51,35 @@ ui::HelpPage huygensHelp(const QString& caption) {
          {"Tasten", keyRows()}}};
 }
 
+// Why there is no table to save, for the user; empty when there is one.
+QString whyNoTable(huygens::PlotFault fault) {
+    const QString again = "\n\nEin Rechtsklick ins Wellenfeld berechnet sie neu.";
+    switch (fault) {
+    case huygens::PlotFault::None:
+        return {};
+    case huygens::PlotFault::NoScan:
+        return "Es gibt noch keine Amplitudenverteilung zu speichern.\n\nEin Rechtsklick ins "
+               "Wellenfeld berechnet sie längs eines Schnitts.";
+    case huygens::PlotFault::Running:
+        return "Die Amplitudenverteilung wird noch berechnet.\n\nSie kann gespeichert werden, "
+               "sobald die Berechnung fertig ist.";
+    case huygens::PlotFault::SettingChanged:
+        return "Während der letzten Berechnung wurde die Zahl der Elementarwellen oder die "
+               "Wellenlänge geändert: die Amplitudenverteilung gehört zu keiner einzelnen "
+               "Einstellung und wird nicht gespeichert." +
+               again;
+    case huygens::PlotFault::Nested:
+        return "In die letzte Berechnung hinein wurde eine weitere gestartet: die "
+               "Amplitudenverteilung mischt zwei Berechnungen und wird nicht gespeichert." +
+               again;
+    case huygens::PlotFault::Interrupted:
+        return "Die letzte Berechnung wurde nicht zu Ende geführt; ihre Amplitudenverteilung "
+               "wird nicht gespeichert." +
+               again;
+    }
+    return {};
+}
+
 } // namespace
 
 void Form3::installKeys() {
@@ -55,16 +89,14 @@ void Form3::installKeys() {
                            [this] { ui::showHelp(window(), huygensHelp(caption())); }});
 }
 
-// The table of the last complete scan, as it is now: a scan running meanwhile
-// does not change what is saved.
+// The table of the scan the plot shows, taken now: a scan started while the
+// dialog is open does not change what is saved.
 void Form3::saveAmplitudes() {
-    if (!lastScan) {
-        ui::showMessage(window(), saveAmplitudesTitle,
-                        "Es gibt noch keine Amplitudenverteilung zu speichern.\n\nEin Rechtsklick "
-                        "ins Wellenfeld berechnet sie längs eines Schnitts.");
+    if (const QString why = whyNoTable(plotRecord.fault()); !why.isEmpty()) {
+        ui::showMessage(window(), saveAmplitudesTitle, why);
         return;
     }
-    const QByteArray table = huygens::amplitudeCsv(*lastScan, QLocale());
+    const QByteArray table = huygens::amplitudeCsv(plotRecord.table(), QLocale());
     const ui::SaveRequest request{
         saveAmplitudesTitle,
         QDir(ui::userFolder(QStandardPaths::DocumentsLocation))

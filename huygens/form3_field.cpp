@@ -36,11 +36,13 @@ void Form3::HScroll2_Change() {
     halfCount = HScroll2->Value();
     ShowSourceCount();
     PlaceSourceRow();
+    plotRecord.settingChanged();
     RedrawWaveField();
 }
 
 void Form3::HScroll3_Change() {
     wavelength = HScroll3->Value();
     ShowWavelength();
+    plotRecord.settingChanged();
     RedrawWaveField();
 }

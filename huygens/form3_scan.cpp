@@ -24,7 +24,8 @@ void Form3::ScanAmplitude(ui::Single x) {
     Picture3->setVisible(true);
     Picture1->Cls();
 
-    huygens::AmplitudeScan scan;
+    huygens::PlotRecord::Scan scan(plotRecord,
+                                   {ui::add(ui::multiply(2, halfCount), 1), wavelength, x, {}});
     for (ui::Single y = scanStart; y <= scanEnd; y += scanStep) {
         MovePhasorBox(x, y);
         ui::DoEvents();
@@ -34,7 +35,7 @@ void Form3::ScanAmplitude(ui::Single x) {
         StartPhasorChain(ChainForm::Sum);
         resultAmplitude = huygens::amplitudeOf({chainX, chainY});
         Picture1->Line(y, plotBaseline, y, ui::toSingle(plotBaseline - resultAmplitude), red);
-        scan.samples.push_back({y, resultAmplitude});
+        scan.add({y, resultAmplitude});
         FinishPhasorChain();
         DrawPhasorColumn(ColumnForm::Centred);
     }
@@ -42,9 +43,5 @@ void Form3::ScanAmplitude(ui::Single x) {
     window.setDrawWidth(3);
     window.Line(x, cutTop, x, cutBottom, red);
     window.setDrawWidth(1);
-
-    scan.sourceCount = ui::add(ui::multiply(2, halfCount), 1);
-    scan.wavelength = wavelength;
-    scan.cutX = x;
-    lastScan = std::move(scan);
+    scan.finish();
 }

@@ -10,7 +10,7 @@ TEST_F(AppTest, SavedAmplitudesAreTheBarsOfTheLastScan) {
     form.Form_MouseDown(2, 0, 3600, 0);
     const auto bars = callsOf(*form.Picture1, Op::Line);
     ASSERT_EQ(bars.size(), 1201u);
-    ASSERT_TRUE(form.lastScan);
+    ASSERT_EQ(form.plotRecord.fault(), huygens::PlotFault::None);
 
     const std::pair<QLocale, QString> formats[] = {
         {QLocale(QLocale::German),
@@ -18,7 +18,7 @@ TEST_F(AppTest, SavedAmplitudesAreTheBarsOfTheLastScan) {
         {QLocale(QLocale::English),
          "Zahl der Elementarwellen,7,Wellenlänge,100,x des Schnitts,3600"}};
     for (const auto& [locale, setting] : formats) {
-        const QByteArray bytes = huygens::amplitudeCsv(*form.lastScan, locale);
+        const QByteArray bytes = huygens::amplitudeCsv(form.plotRecord.table(), locale);
         ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList lines = QString::fromUtf8(bytes.mid(3)).split('\n');
         ASSERT_EQ(lines.size(), 2 + 1201 + 1); // ends with a line break

@@ -25,12 +25,6 @@ int ratio() {
     return static_cast<int>(QGuiApplication::primaryScreen()->devicePixelRatio());
 }
 
-// A key pressed in the window, which is the active one as after a click into it.
-void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
-    window.activateWindow();
-    QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
-}
-
 // The dialog a key opened, once the window has shown what was drawn (waits up to a second).
 template <typename Dialog> Dialog* dialogOf(QWidget& window) {
     for (int wait = 0; wait < 100 && !window.findChild<Dialog*>(); ++wait) {
@@ -40,10 +34,17 @@ template <typename Dialog> Dialog* dialogOf(QWidget& window) {
     return window.findChild<Dialog*>();
 }
 
+// Closes a dialog; the window manager gives its window back the focus.
+void closeDialog(QWidget* dialog) {
+    QWidget* owner = dialog->parentWidget()->window();
+    dialog->close();
+    QApplication::setActiveWindow(owner);
+}
+
 // Chooses `path` in the save dialog, as its "Speichern" button does.
 void choose(QFileDialog* dialog, const QString& path) {
     emit dialog->fileSelected(path);
-    dialog->close();
+    closeDialog(dialog);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -64,7 +65,8 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     Form3& huygens = app->form3();
     ui::Surface& window = huygens.window();
     mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    press(window, Qt::Key_S, Qt::ControlModifier);
+    mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
+    typeKey(Qt::Key_S, Qt::ControlModifier); // the focus is in a number box
     QFileDialog* dialog = dialogOf<QFileDialog>(window);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), "Bild speichern");
@@ -77,12 +79,18 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     choose(dialog, path("feld.png"));
 
     QApplication::clipboard()->clear();
-    press(window, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(qobject_cast<ui::TextBox*>(QApplication::focusWidget()));
+    typeKey(Qt::Key_C, Qt::ControlModifier);
     dialogOf<QFileDialog>(window); // gives the presenter a second to show the window
     const QImage shown = rgb(window.grab().toImage());
     ASSERT_EQ(shown.size(), window.size() * ratio());
     EXPECT_TRUE(rgb(QImage(path("feld.png"))) == shown);
     EXPECT_TRUE(rgb(QApplication::clipboard()->image()) == shown);
+
+    // A number box with a selection copies its text instead.
+    huygens.Text2->selectAll();
+    typeKey(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "7");
 }
 
 // During the animation the picture is taken when its frame is on screen,
@@ -98,13 +106,13 @@ TEST_F(Keeping, PictureOfTheRunningAnimationIsTheFrameOnScreen) {
         // The first frame is done; the next event processing comes right
         // after the phasor box was cleared for the second frame.
         atEventProcessing(1, [&] {
-            press(phasor.window(), Qt::Key_S, Qt::ControlModifier);
+            typeKey(Qt::Key_S, Qt::ControlModifier);
             ui::Presenter::instance().whenShown(
                 [&] { shown = rgb(phasor.window().grab().toImage()); });
             atEventProcessing(400, [&] { phasor.stoppedFlag = 1; });
         });
     });
-    phasor.Command1_Click();
+    leftClick(phasor.Command1); // the focus stays on the button
     QFileDialog* dialog = dialogOf<QFileDialog>(phasor.window());
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(dialog->selectedFiles().value(0).contains("/wellenzeiger-zeiger-"));
@@ -121,21 +129,26 @@ TEST_F(Keeping, PictureOfTheRunningAnimationIsTheFrameOnScreen) {
     EXPECT_GT(coloured, 0);
 }
 
-TEST_F(Keeping, AmplitudeTableIsSavedAfterAScanOnlyAndFailuresAreReported) {
+// The table is the scan the plot shows, or a message says why there is none.
+TEST_F(Keeping, AmplitudeTableIsThePlottedScanAndFailuresAreReported) {
     app->form1().Command1_Click();
     Form3& huygens = app->form3();
-    QWidget& window = huygens.window();
+    ui::Surface& window = huygens.window();
+    const QPoint cut = pixelAt(window, 3600, 0);
     const auto saveTable = [&] {
-        press(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        typeKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         return dialogOf<QFileDialog>(window);
     };
-    EXPECT_FALSE(saveTable());
-    QMessageBox* nothing = window.findChild<QMessageBox*>();
-    ASSERT_TRUE(nothing);
-    EXPECT_TRUE(nothing->text().startsWith("Es gibt noch keine Amplitudenverteilung"));
-    nothing->close();
+    const auto answer = [&] { // the message instead of a dialog, closed again
+        typeKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        std::unique_ptr<QMessageBox> box(window.findChild<QMessageBox*>());
+        EXPECT_FALSE(window.findChild<QFileDialog*>());
+        return box ? box->text() : QString();
+    };
+    leftClick(&window, cut);
+    EXPECT_TRUE(answer().startsWith("Es gibt noch keine Amplitudenverteilung"));
 
-    huygens.Form_MouseDown(2, 0, 3600, 0);
+    mousePress(&window, Qt::RightButton, cut);
     // A missing folder, and a name the file system refuses (the dialog would, too).
     for (const QString& name : {path("fehlt/tabelle.csv"), path(QString(300, 'x') + ".csv")}) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -147,32 +160,55 @@ TEST_F(Keeping, AmplitudeTableIsSavedAfterAScanOnlyAndFailuresAreReported) {
         ASSERT_TRUE(failure);
         EXPECT_TRUE(failure->text().contains("konnte nicht gespeichert werden.\n\nGrund: "))
             << failure->text().toStdString();
-        failure->close();
+        closeDialog(failure);
         EXPECT_TRUE(QDir(folder.path()).isEmpty()); // no temporary file left either
     }
     choose(saveTable(), path("tabelle.csv"));
     QFile saved(path("tabelle.csv"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), huygens::amplitudeCsv(*huygens.lastScan, QLocale()));
+    EXPECT_EQ(saved.readAll(), huygens::amplitudeCsv(huygens.plotRecord.table(), QLocale()));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // While a later scan runs; after a scan that a slider or another scan got into.
+    QString during;
+    atEventProcessing(600, [&] { during = answer(); });
+    mousePress(&window, Qt::RightButton, cut);
+    EXPECT_TRUE(during.startsWith("Die Amplitudenverteilung wird noch berechnet"))
+        << during.toStdString();
+    atEventProcessing(600, [&] { huygens.HScroll2->setValue(2); });
+    mousePress(&window, Qt::RightButton, cut);
+    EXPECT_TRUE(answer().startsWith("Während der letzten Berechnung wurde die Zahl"));
+    atEventProcessing(600, [&] { mousePress(&window, Qt::RightButton, cut); });
+    mousePress(&window, Qt::RightButton, cut);
+    EXPECT_TRUE(answer().startsWith("In die letzte Berechnung hinein wurde eine weitere"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"tabelle.csv"});
 }
 
+// A help belongs to its window: Esc closes it, and so does hiding the window.
 TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
     app->form1().Command1_Click();
     const std::pair<ui::Form*, QStringList> cases[] = {
-        {&app->form1(), {"F1", "Esc", "Strg+S", "Strg+Umschalt+S"}},
-        {&app->form2(), {"F1", "Esc", "Strg+S", "Strg+C"}},
+        {&app->form1(), {"F1", "Esc", "Strg+S, Strg+C, Strg+Umschalt+S"}},
+        {&app->form2(), {"F1", "Esc", "Strg+S", "Strg+C", "----&gt;"}},
         {&app->form3(), {"F1", "Esc", "Strg+S", "Strg+C", "Strg+Umschalt+S"}}};
     for (const auto& [form, keys] : cases) {
         form->Show();
-        press(form->window(), Qt::Key_F1);
+        leftClick(&form->window(), {5, 5});
+        typeKey(Qt::Key_F1);
         auto* help = form->window().findChild<QDialog*>("helpWindow");
         ASSERT_TRUE(help) << form->caption().toStdString();
         EXPECT_EQ(help->windowTitle(), "Hilfe: " + form->caption().trimmed());
         const QString text = help->findChild<QLabel*>()->text();
         for (const QString& key : keys)
             EXPECT_TRUE(text.contains("<b>" + key + "</b>")) << key.toStdString();
-        EXPECT_EQ(text.contains("Umschalt+S"), form != &app->form2()); // only the table saves data
-        press(*help, Qt::Key_Escape);
+        EXPECT_EQ(text.contains("Pfeiltasten"), form != &app->form1()); // only where sliders are
+        QCoreApplication::processEvents(); // the help is the active window now
+        typeKey(Qt::Key_Escape);
+        EXPECT_FALSE(help->isVisible());
+        QApplication::setActiveWindow(&form->window()); // the window manager's doing
+        typeKey(Qt::Key_F1);
+        EXPECT_TRUE(help->isVisible());
+        form->Hide();
         EXPECT_FALSE(help->isVisible());
     }
 }

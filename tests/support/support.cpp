@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QTest>
 
 namespace {
 
@@ -29,6 +30,19 @@ QMouseEvent* mouseEvent(QEvent::Type type, QWidget* widget, QPoint pos, Qt::Mous
                         Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}) {
     return new QMouseEvent(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, held,
                            modifiers, QPointingDevice::primaryPointingDevice());
+}
+
+// What Qt does for a press from the window system (not for a sent event): the
+// focus goes to the first widget from the pressed one up that takes it by click.
+void giveClickFocus(QWidget* widget) {
+    for (; widget && !widget->hasFocus(); widget = widget->parentWidget()) {
+        if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) {
+            widget->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+        if (widget->isWindow())
+            return;
+    }
 }
 
 void deliver(QWidget* widget, QMouseEvent* event) {
@@ -87,6 +101,9 @@ QPoint pixelAt(const ui::Surface& surface, double x, double y) {
 
 void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held,
                 Qt::KeyboardModifiers modifiers) {
+    if (QApplication::activeWindow() != widget->window())
+        QApplication::setActiveWindow(widget->window());
+    giveClickFocus(widget);
     deliver(widget, mouseEvent(QEvent::MouseButtonPress, widget, pos, button,
                                withButton(held, button, true), modifiers));
 }
@@ -109,6 +126,16 @@ void leftClick(QWidget* widget, QPoint pos) {
 void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos) {
     QCoreApplication::postEvent(
         widget, mouseEvent(QEvent::MouseButtonRelease, widget, pos, button, Qt::NoButton));
+}
+
+void typeKey(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    target = target ? target : QApplication::activeWindow();
+    if (!target) {
+        ADD_FAILURE() << "no window is active to take the key";
+        return;
+    }
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
 
 void atEventProcessing(long n, std::function<void()> action) {

@@ -32,12 +32,16 @@ QStringList takeQtWarnings(); // Qt warnings printed since the last call
 QPoint pixelAt(const ui::Surface& surface, double x, double y);
 
 // Mouse input as the window system delivers it; `held`: the buttons down after.
+// A press activates the widget's window first, as a click does on a desktop.
 void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {},
                 Qt::KeyboardModifiers modifiers = {});
 void mouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {});
 void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held);
 void leftClick(QWidget* widget, QPoint pos = {}); // press and release; the centre by default
 void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos); // at the next DoEvents
+// A key as the keyboard delivers it: to the widget with the focus in the
+// active window (to the window itself when nothing in it takes the focus).
+void typeKey(int key, Qt::KeyboardModifiers modifiers = {});
 
 // Runs `action` inside the n-th DoEvents from now (1 = the next one), once.
 void atEventProcessing(long n, std::function<void()> action);
