@@ -115,7 +115,9 @@ TEST_F(AppTest, SlidersRedrawTheFieldToStay) {
                                                                    {form.HScroll3, 70, 58, 13}};
     for (const auto& [slider, value, rings, sources] : settings) {
         record(window);
+        const long before = ui::eventProcessingCount(); // only the first field processes events
         slider->setValue(value);
+        EXPECT_EQ(ui::eventProcessingCount(), before);
         EXPECT_EQ(std::tuple(form.Text2->Text(), form.Text3->Text()),
                   std::tuple(QString::number(sources), QString::number(form.HScroll3->value())));
         EXPECT_EQ(window.drawLog().front().op, Op::Cls);
@@ -167,6 +169,13 @@ TEST_F(AppTest, LeftClickOnASourceShowsRaysChainAndColumn) {
 TEST_F(AppTest, LeftDragRedrawsRaysAndTheSumChain) {
     Form3& form = openHuygens();
     ui::PictureBox& box = *form.Picture3;
+    // With another button held too, only the column is drawn again, where it was.
+    record(form.window());
+    record(box);
+    const double left = box.Left();
+    mouseMove(&form.window(), pixelAt(form.window(), 2000, 300), Qt::LeftButton | Qt::RightButton);
+    EXPECT_TRUE(form.window().drawLog().empty());
+    EXPECT_EQ(std::tuple(box.drawLog().size(), box.Left()), std::tuple(2u * 7, left));
     record(form.window());
     record(box);
     form.Form_MouseMove(1, 0, 2000, 300); // 2050 from source 0: half a wavelength

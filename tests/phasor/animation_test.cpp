@@ -73,9 +73,8 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
     for (const auto& [wave2, sum, waves, pointers, vectorSum] : states) {
         f.wave2Hidden = !wave2;
         f.sumHidden = !sum;
-        for (const int mode : {0, 1}) {
-            f.vectorSumMode = mode;
-            f.pointerMode = 1 - mode;
+        for (const int mode : {1, 0}) { // to the vector sum and back, with its button
+            leftClick(f.Command4);
             record(*f.Picture1);
             record(*f.Picture2);
             runFrames(1);
@@ -86,6 +85,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
         }
     }
     // The vector sum of the first frame, the pointers at right angles.
+    leftClick(f.Command4);
     f.timePhase = 0;
     record(*f.Picture2);
     runFrames(1);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Real key presses: F1 and Esc in both demonstration windows, Ctrl+S during
-# the phasor animation, Ctrl+Shift+S after a scan and Ctrl+S in the Huygens
-# window; the files must appear in the user's folders, the program say nothing.
+# Real key presses where a user makes them: F1 and Esc; Ctrl+C after a click
+# into a number box and into the wave field leaves a PNG of the window on the
+# clipboard; Ctrl+S during the phasor animation; Ctrl+Shift+S during a scan
+# answers with a message and writes nothing, after it saves the table; F1 then
+# "Menu" leaves no help on screen. The program must say nothing.
 #   tests/smoke/keys.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -14,8 +16,11 @@ start_program
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
 hidden() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
-keys() { # WINDOW KEYS...: the pointer over the window, its keyboard focus, then the keys
-    xdotool mousemove --window "$1" 400 300 windowfocus --sync "$1" sleep 0.3 key "${@:2}"
+click() { # WINDOW X Y [BUTTON]
+    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+}
+keys() { # WINDOW KEYS...: the keyboard focus to the window, then the keys
+    xdotool windowfocus --sync "$1" sleep 0.3 key "${@:2}"
 }
 help_works() { # WINDOW CAPTION: F1 opens the window's help, Esc closes it
     keys "$1" F1
@@ -32,37 +37,70 @@ save_as_proposed() { # CAPTION FILE-PATTERN: the save dialog's proposal taken wi
     wait_for hidden "$1" >/dev/null || fail "the dialog \"$1\" stays open"
     wait_for compgen -G "$2" >/dev/null || fail "nothing saved as $2"
 }
+size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+copied_picture_is() { # WINDOW: Ctrl+C put a PNG of the window's size on the clipboard
+    local png=$HOME/copied.png
+    rm -f "$png"
+    xdotool key ctrl+c
+    wait_for sh -c 'xclip -selection clipboard -t TARGETS -o | grep -qx image/png' ||
+        fail "Ctrl+C left no picture on the clipboard"
+    xclip -selection clipboard -t image/png -o >"$png"
+    [ "$(identify -format %wx%h "$png")" = "$(size_of "$1")" ] || fail "the copied picture is not the window"
+    xclip -selection clipboard -i /dev/null # empty again for the next check
+}
+help_goes_with() { # WINDOW CAPTION X Y: F1, then the window's "Menu" button at X Y
+    keys "$1" F1
+    find_window "Hilfe: ${2# }" >/dev/null || fail "F1 in \"$2\" shows no help window"
+    click "$1" "$3" "$4"
+    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "the help of \"$2\" stays after \"Menu\""
+}
 
 menu_title='Huyghenssches Prinzip - Zeigerformalismus'
 phasor_title='Superposition von Wellen - Phasenzeiger'
 huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
 
-# The phasor window, its animation running ("Start W1/Menu").
+# The phasor window: a click into the number box of the wavelength, then its
+# animation running ("Start W1/Menu").
 menu=$(find_window "$menu_title") || fail "no menu window"
-xdotool mousemove --window "$menu" 116 100 click 1
+click "$menu" 116 100
 phasor=$(find_window "$phasor_title") || fail "no phasor window"
 sleep 1
 help_works "$phasor" "$phasor_title"
-xdotool mousemove --window "$phasor" 72 24 click 1
+click "$phasor" 148 145
+copied_picture_is "$phasor"
+click "$phasor" 72 24
 sleep 1
 keys "$phasor" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-zeiger-*.png"
 file "$HOME"/Pictures/wellenzeiger-zeiger-*.png | grep -q "PNG image data" || fail "no PNG"
-xdotool mousemove --window "$phasor" 72 24 click 1 # "Menu": back to the menu
+help_goes_with "$phasor" "$phasor_title" 72 24 # "Menu": back to the menu
 
-# The Huygens window after a scan.
+# The Huygens window: a click into the field, then a scan.
 menu=$(find_window "$menu_title")
-xdotool mousemove --window "$menu" 108 284 click 1
+click "$menu" 108 284
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
 sleep 3
-xdotool mousemove --window "$huygens" 700 500 click 3
-sleep 6
+click "$huygens" 700 500
+copied_picture_is "$huygens"
+click "$huygens" 600 500 3 # left of the phasor box the click above placed at 700 500
+sleep 1
 keys "$huygens" ctrl+shift+s
 save_as_proposed "Amplitudenverteilung speichern" "$HOME/Documents/wellenzeiger-amplituden-*.csv"
-rows=$(wc -l <"$HOME"/Documents/wellenzeiger-amplituden-*.csv)
+table=$(ls "$HOME"/Documents/wellenzeiger-amplituden-*.csv)
+rows=$(wc -l <"$table")
 [ "$rows" -eq 1203 ] || fail "the table has $rows lines, not 1203"
+# Ctrl+Shift+S right after the right button, so that the scan the press starts
+# handles it: a message, and no file.
+xdotool windowfocus --sync "$huygens" mousemove --window "$huygens" 600 500 \
+    mousedown 3 key ctrl+shift+s mouseup 3
+message=$(find_window "Amplitudenverteilung speichern") || fail "no message during the scan"
+sleep 1
+keys "$message" Return
+wait_for hidden "Amplitudenverteilung speichern" >/dev/null || fail "the message stays open"
+[ "$(ls "$HOME"/Documents)" = "${table##*/}" ] || fail "a table was written during the scan"
 keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-huygens-*.png"
 help_works "$huygens" "$huygens_title"
+help_goes_with "$huygens" "$huygens_title" 280 12
 
-close_and_expect_clean_end "$huygens"
+close_and_expect_clean_end "$(find_window "$menu_title")"

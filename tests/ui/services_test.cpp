@@ -96,9 +96,10 @@ TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
     bar->setSliderPosition(60);
     bar->setSliderPosition(70);
     bar->setSliderDown(false);
-    bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Left);
-    QTest::keyClick(bar, Qt::Key_PageDown);
+    QApplication::setActiveWindow(&form.window());
+    bar->setFocus(Qt::TabFocusReason);
+    typeKey(Qt::Key_Left);
+    typeKey(Qt::Key_PageDown);
     EXPECT_EQ(changes, (std::vector{70, 69, 79}));
 }
 
@@ -195,18 +196,20 @@ TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
 TEST_F(ServicesTest, SpaceAndEnterPressTheFocusedButtonButNeverAMouseOnlyButton) {
     int clicks = 0, mouseDowns = 0;
     const auto mouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) { ++mouseDowns; };
+    QApplication::setActiveWindow(&form.window());
+    form.Command1->setFocus(Qt::TabFocusReason);
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         SCOPED_TRACE(int(key));
         clicks = mouseDowns = 0;
         form.Command1->onClick = [&] { ++clicks; };
         form.Command1->onMouseDown = {};
-        QTest::keyClick(form.Command1, key);
+        typeKey(key);
         EXPECT_EQ(clicks, 1);
 
         // A button that acts on the mouse press alone, like "---->".
         form.Command1->onClick = {};
         form.Command1->onMouseDown = mouseDown;
-        QTest::keyClick(form.Command1, key);
+        typeKey(key);
         EXPECT_EQ(mouseDowns, 0);
     }
     leftClick(form.Command1);
@@ -219,14 +222,16 @@ TEST_F(ServicesTest, NumberBoxesShowWhatTheProgramWritesNeverWhatIsTyped) {
     ui::TextBox writable(form.window(), {3000, 600, 375, 285}, "7", grey);
     writable.setReadOnly(false);
 
-    QTest::keyClicks(&box, "99");
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    EXPECT_EQ(box.Text(), "7");
-
-    // Still reached with Tab, and drawn like a box that takes input.
-    EXPECT_EQ(box.focusPolicy(), Qt::StrongFocus);
-    box.setText("7");
+    // Drawn like a box that takes input, and reached with Tab.
     EXPECT_EQ(box.grab().toImage(), writable.grab().toImage());
+    EXPECT_EQ(box.focusPolicy(), Qt::StrongFocus);
+
+    box.show();
+    leftClick(&box);
+    for (const int key : {Qt::Key_9, Qt::Key_9, Qt::Key_Backspace})
+        typeKey(key);
+    EXPECT_EQ(QApplication::focusWidget(), &box);
+    EXPECT_EQ(box.Text(), "7");
 }
 
 // A form that is gone leaves its window waiting for deletion; the window's
