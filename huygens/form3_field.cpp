@@ -21,7 +21,9 @@ void Form3::DrawWaveField() {
 
 // Both sliders end here: the field is drawn afresh into the persistent image,
 // which takes every ray, cut line and chain drawn over the old field with it.
+// A scan running meanwhile goes on with the new setting.
 void Form3::RedrawWaveField() {
+    plotRecord.settingChanged();
     ui::Surface& window = this->window();
     window.setRetainDrawing(false);
     window.setRetainDrawing(true);
@@ -36,13 +38,11 @@ void Form3::HScroll2_Change() {
     halfCount = HScroll2->Value();
     ShowSourceCount();
     PlaceSourceRow();
-    plotRecord.settingChanged();
     RedrawWaveField();
 }
 
 void Form3::HScroll3_Change() {
     wavelength = HScroll3->Value();
     ShowWavelength();
-    plotRecord.settingChanged();
     RedrawWaveField();
 }

@@ -181,6 +181,9 @@ TEST_F(Keeping, AmplitudeTableIsThePlottedScanAndFailuresAreReported) {
     atEventProcessing(600, [&] { mousePress(&window, Qt::RightButton, cut); });
     mousePress(&window, Qt::RightButton, cut);
     EXPECT_TRUE(answer().startsWith("In die letzte Berechnung hinein wurde eine weitere"));
+    atEventProcessing(600, [&] { huygens.halfCount = 20; }); // more sources than phases
+    mousePress(&window, Qt::RightButton, cut);
+    EXPECT_TRUE(answer().startsWith("Die letzte Berechnung wurde nicht zu Ende"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"tabelle.csv"});
 }
 
