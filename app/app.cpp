@@ -1,8 +1,10 @@
 #include "app/app.h"
 
 #include "app/form1.h"
+#include "app/settings.h"
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+#include "ui/line_weight.h"
 
 App::App() = default;
 
@@ -13,7 +15,9 @@ App::~App() {
     form1_.reset();
 }
 
+// The line weight saved at the last run counts from the first window on.
 void App::start() {
+    ui::setLineWeight(readLineWeight());
     form1().Show();
 }
 
@@ -43,6 +47,21 @@ void App::unloadAll() {
     form1().Unload();
     form2().Unload();
     form3().Unload();
+}
+
+// A key that leaves the weight as it is (Ctrl+Plus at triple weight) saves
+// nothing: the settings file is only written when the user changes it.
+void App::changeLineWeight(int weight) {
+    const int before = ui::lineWeight();
+    ui::setLineWeight(weight);
+    if (ui::lineWeight() == before)
+        return;
+    saveLineWeight(ui::lineWeight());
+    ui::Form* forms[] = {form1_.get(), form2_.get(), form3_.get()};
+    for (ui::Form* form : forms)
+        if (form && form->loaded())
+            ui::runHandler([form] { form->LineWeight_Change(); },
+                           form->handlerName("LineWeight_Change"));
 }
 
 bool App::created(const ui::Form* form) const {

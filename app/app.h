@@ -24,6 +24,7 @@ public:
 
     void showMenu() override;
     void unloadAll() override; // Form1, Form2 and Form3, in this order
+    void changeLineWeight(int weight) override;
 
     bool created(const ui::Form* form) const;
     bool form2Created() const { return form2_ != nullptr; }

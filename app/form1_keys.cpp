@@ -1,3 +1,4 @@
+#include "app/app.h"
 #include "app/form1.h"
 #include "ui/help_window.h"
 #include "ui/shortcuts.h"
@@ -8,8 +9,8 @@ ui::HelpRows keyRows() {
     ui::HelpRows rows = {{"F1", "diese Hilfe; in jedem Fenster die Hilfe zu diesem Fenster"},
                          {"Strg+S, Strg+C, Strg+Umschalt+S",
                           "wirken hier nicht, nur in den beiden Vorführungen (siehe deren Hilfe)"}};
-    for (auto& row : ui::controlKeyRows())
-        rows.push_back(row);
+    for (const ui::HelpRows& more : {ui::lineWeightRows(), ui::controlKeyRows()})
+        rows.insert(rows.end(), more.begin(), more.end());
     return rows;
 }
 
@@ -27,6 +28,9 @@ ui::HelpPage menuHelp(const QString& caption) {
 } // namespace
 
 void Form1::installKeys() {
-    ui::installWindowKeys(window(),
-                          {{}, {}, {}, [this] { ui::showHelp(window(), menuHelp(caption())); }});
+    ui::installWindowKeys(window(), {{},
+                                     {},
+                                     {},
+                                     [this] { ui::showHelp(window(), menuHelp(caption())); },
+                                     [this](int weight) { app_.changeLineWeight(weight); }});
 }

@@ -59,6 +59,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Picture1_Click();
+    void LineWeight_Change() override;
 
 protected:
     void buildLayout() override;
@@ -77,6 +78,7 @@ private:
     void ShowWavelength();
     void DrawWaveField();
     void RedrawWaveField();
+    void DrawFieldAgain();
     void ScanAmplitude(ui::Single x);
     void MovePhasorBox(ui::Single x, ui::Single y);
     void DrawRays(ui::Single x, ui::Single y);

@@ -21,6 +21,7 @@ ui::HelpRows keyRows() {
             "sie hinein ein Regler bewegt oder eine weitere gestartet wurde, sagt eine "
             "Meldung, warum nichts gespeichert wird"},
            {"F1", "diese Hilfe"}},
+          ui::lineWeightRows(),
           ui::controlKeyRows(),
           ui::sliderKeyRows()})
         rows.insert(rows.end(), more.begin(), more.end());
@@ -86,7 +87,8 @@ void Form3::installKeys() {
     ui::installWindowKeys(window(),
                           {[this] { ui::savePicture(*this, "wellenzeiger-huygens"); },
                            [this] { ui::copyPicture(*this); }, [this] { saveAmplitudes(); },
-                           [this] { ui::showHelp(window(), huygensHelp(caption())); }});
+                           [this] { ui::showHelp(window(), huygensHelp(caption())); },
+                           [this](int weight) { shell_.changeLineWeight(weight); }});
 }
 
 // The table of the scan the plot shows, taken now: a scan started while the

@@ -19,11 +19,16 @@ void Form3::DrawWaveField() {
     });
 }
 
-// Both sliders end here: the field is drawn afresh into the persistent image,
-// which takes every ray, cut line and chain drawn over the old field with it.
-// A scan running meanwhile goes on with the new setting.
+// Both sliders end here. A scan running meanwhile goes on with the new setting.
 void Form3::RedrawWaveField() {
     plotRecord.settingChanged();
+    DrawFieldAgain();
+    Picture3->setVisible(false);
+}
+
+// The field drawn afresh into the persistent image, which takes every ray,
+// cut line and chain drawn over the old field with it.
+void Form3::DrawFieldAgain() {
     ui::Surface& window = this->window();
     window.setRetainDrawing(false);
     window.setRetainDrawing(true);
@@ -31,7 +36,12 @@ void Form3::RedrawWaveField() {
     window.setRetainDrawing(true);
     DrawWaveField();
     window.setRetainDrawing(false);
-    Picture3->setVisible(false);
+}
+
+// The field in the new weight at once; the phasor box and the plot keep their
+// pictures until they are drawn next.
+void Form3::LineWeight_Change() {
+    DrawFieldAgain();
 }
 
 void Form3::HScroll2_Change() {

@@ -80,6 +80,7 @@ public:
     void Command6_Click();
     void Picture1_MouseDown(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
     void Picture1_MouseMove(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void LineWeight_Change() override;
 
 protected:
     void buildLayout() override;
@@ -111,4 +112,5 @@ private:
     void ChooseProbeAt(ui::Integer button, ui::Single x);
 
     ui::Shell& shell_;
+    bool stillPictureShown_ = false; // Picture2 shows what ShowProbePhasors drew
 };

@@ -80,6 +80,7 @@ void Form2::DrawProbeBars() {
 void Form2::DrawPhasorDiagram() {
     const Steps step("DrawPhasorDiagram");
     step([&] { Picture2->Cls(); });
+    stillPictureShown_ = false;
     ui::DoEvents();
     if (vectorSumMode == 0)
         DrawPointerPicture();

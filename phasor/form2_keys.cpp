@@ -11,6 +11,7 @@ ui::HelpRows keyRows() {
     for (const ui::HelpRows& more :
          {ui::copyKeyRow(),
           {{"F1", "diese Hilfe"}},
+          ui::lineWeightRows(),
           ui::controlKeyRows(),
           {{"---->", "nur mit der Maus: Leertaste und Eingabetaste wirken hier nicht"}},
           ui::sliderKeyRows()})
@@ -48,5 +49,6 @@ void Form2::installKeys() {
     ui::installWindowKeys(window(), {[this] { ui::savePicture(*this, "wellenzeiger-zeiger"); },
                                      [this] { ui::copyPicture(*this); },
                                      {},
-                                     [this] { ui::showHelp(window(), phasorHelp(caption())); }});
+                                     [this] { ui::showHelp(window(), phasorHelp(caption())); },
+                                     [this](int weight) { shell_.changeLineWeight(weight); }});
 }

@@ -44,6 +44,7 @@ void Form2::RedrawWaves() {
     for (pointIndex = 0; pointIndex <= lastPoint; pointIndex = ui::add(pointIndex, 1))
         RedrawWavePoint();
     Picture2->Cls();
+    stillPictureShown_ = false;
 }
 
 void Form2::RedrawWavePoint() {

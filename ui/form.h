@@ -85,6 +85,10 @@ public:
     // (UnloadedError), like using any of its controls then.
     FormWindow& window() const;
 
+    // The line weight changed (the projector setting, for every window at
+    // once): a window draws its still pictures again in the new weight.
+    virtual void LineWeight_Change() {}
+
 protected:
     virtual void buildLayout() = 0; // the controls, in tab order
     virtual void Form_Load() {}

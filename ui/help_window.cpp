@@ -1,5 +1,7 @@
 #include "ui/help_window.h"
 
+#include "ui/line_weight.h"
+
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
@@ -43,6 +45,14 @@ HelpRows copyKeyRow() {
                        "Zahlenfeld mit markiertem Text diesen Text"}};
 }
 
+HelpRows lineWeightRows() {
+    const QString now[] = {"normal", "doppelt", "dreifach"};
+    return {{"Strg+Plus, Strg+Minus",
+             "Linienstärke für den Beamer: dicker, dünner (jetzt " + now[lineWeight() - 1] +
+                 "); gilt für alle Fenster und bleibt für den nächsten Start"},
+            {"Strg+0", "normale Linienstärke"}};
+}
+
 // One table for all sections, so that their columns line up.
 QString helpText(const HelpPage& page) {
     QString html = "<table cellspacing='4'>";
@@ -61,13 +71,14 @@ void showHelp(QWidget& window, const HelpPage& page) {
         help = new HelpWindow(window); // a window of its own; Esc closes it
         help->setObjectName(helpWindowName);
         help->setWindowTitle(page.title);
-        auto* text = new QLabel(helpText(page), help);
+        auto* text = new QLabel(help);
         text->setTextFormat(Qt::RichText);
         text->setWordWrap(true);
         text->setMinimumWidth(520);
         auto* layout = new QVBoxLayout(help);
         layout->addWidget(text);
     }
+    help->findChild<QLabel*>()->setText(helpText(page));
     help->show();
     help->raise();
     help->activateWindow();

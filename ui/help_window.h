@@ -27,12 +27,13 @@ using HelpRows = std::vector<std::pair<QString, QString>>;
 HelpRows controlKeyRows();
 HelpRows sliderKeyRows();
 HelpRows copyKeyRow();
+HelpRows lineWeightRows(); // with the weight as it is now
 
 // The page as the help window shows it (rich text).
 QString helpText(const HelpPage& page);
 
 // Shows the help window of `window` (created on first use, owned by `window`)
-// and brings it to the front.
+// with `page` as it reads now and brings it to the front.
 void showHelp(QWidget& window, const HelpPage& page);
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #pragma once
-// What a window asks of the program that owns the windows: the menu window
-// and the shutdown sequence. The application implements it, so the windows
-// need nothing above them.
+// What a window asks of the program that owns the windows: the menu window,
+// the shutdown sequence and the projector setting they share. The application implements it, so the
+// windows need nothing above them.
 
 namespace ui {
 
@@ -14,6 +14,10 @@ public:
 
     // Unloads every window, the menu window first.
     virtual void unloadAll() = 0;
+
+    // The projector setting for every window: sets the line weight, keeps it
+    // for the next start and has the windows draw their still pictures again.
+    virtual void changeLineWeight(int weight) = 0;
 
     // The shutdown sequence: unload every window, then End.
     [[noreturn]] void shutDown();

@@ -1,5 +1,6 @@
 #include "ui/shortcuts.h"
 
+#include "ui/line_weight.h"
 #include "ui/runtime.h"
 
 #include <QShortcut>
@@ -22,6 +23,11 @@ void installWindowKeys(QWidget& window, const WindowKeys& keys) {
     bind(window, QKeySequence(Qt::CTRL | Qt::Key_C), keys.copyPicture);
     bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), keys.saveData);
     bind(window, QKeySequence(Qt::Key_F1), keys.showHelp);
+    if (const auto set = keys.setLineWeight) {
+        bind(window, QKeySequence(Qt::CTRL | Qt::Key_Plus), [set] { set(lineWeight() + 1); });
+        bind(window, QKeySequence(Qt::CTRL | Qt::Key_Minus), [set] { set(lineWeight() - 1); });
+        bind(window, QKeySequence(Qt::CTRL | Qt::Key_0), [set] { set(normalWeight); });
+    }
 }
 
 } // namespace ui

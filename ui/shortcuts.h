@@ -1,6 +1,6 @@
 #pragma once
 // The keys every window offers on top of its controls: saving and copying
-// what it shows, saving its data and its help.
+// what it shows, saving its data, its help and the projector's line weight.
 
 #include <QWidget>
 #include <functional>
@@ -13,6 +13,9 @@ struct WindowKeys {
     std::function<void()> copyPicture; // Ctrl+C
     std::function<void()> saveData;    // Ctrl+Shift+S
     std::function<void()> showHelp;    // F1
+    // The projector's line weight to set: one more (Ctrl+Plus), one less
+    // (Ctrl+Minus), normal (Ctrl+0).
+    std::function<void(int weight)> setLineWeight;
 };
 
 // Binds the keys to the window (active while it or any of its controls has the

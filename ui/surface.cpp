@@ -1,5 +1,6 @@
 #include "ui/surface.h"
 
+#include "ui/line_weight.h"
 #include "ui/mouse_codes.h"
 #include "ui/pixels.h"
 #include "ui/presenter.h"
@@ -51,7 +52,13 @@ template <typename Change> void Surface::change(Change&& change) {
 
 void Surface::draw(const Stroke& stroke, Colour colour) {
     ensureImages();
-    change([&] { canvas_.draw(stroke, colour); });
+    change([&] { canvas_.draw(stroke, shownColour(colour, backColor_, lineWeight())); });
+}
+
+// The pen in device pixels: the screen's pixels per logical pixel, times the
+// projector's line weight.
+double Surface::penWidth() const {
+    return drawWidth_ * deviceRatio() * lineWeight();
 }
 
 UserScale Surface::scale() const {
@@ -170,8 +177,7 @@ void Surface::record(DrawCall call) {
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
     checkFinite({x1, y1, x2, y2});
     const Colour c = colour.value_or(foreColor_);
-    const Stroke stroke{Stroke::Kind::Line, toDevice(x1, y1), toDevice(x2, y2),
-                        drawWidth_ * deviceRatio()};
+    const Stroke stroke{Stroke::Kind::Line, toDevice(x1, y1), toDevice(x2, y2), penWidth()};
     record({DrawCall::Op::Line, x1, y1, x2, y2, c});
     currentX_ = x2;
     currentY_ = y2;
@@ -190,7 +196,7 @@ void Surface::Circle(double x, double y, double radius, std::optional<Colour> co
     if (!(deviceRadius < deviceLimit))
         throw DrawingError();
     const Stroke stroke{Stroke::Kind::Ellipse, toDevice(x, y), QPointF(deviceRadius, 0),
-                        drawWidth_ * ratio};
+                        penWidth()};
     record({DrawCall::Op::Circle, x, y, radius, 0, c});
     currentX_ = x;
     currentY_ = y;
@@ -200,7 +206,7 @@ void Surface::Circle(double x, double y, double radius, std::optional<Colour> co
 void Surface::PSet(double x, double y, std::optional<Colour> colour) {
     checkFinite({x, y});
     const Colour c = colour.value_or(foreColor_);
-    const Stroke stroke{Stroke::Kind::Dot, toDevice(x, y), {}, drawWidth_ * deviceRatio()};
+    const Stroke stroke{Stroke::Kind::Dot, toDevice(x, y), {}, penWidth()};
     record({DrawCall::Op::PSet, x, y, x, y, c});
     currentX_ = x;
     currentY_ = y;

@@ -123,6 +123,7 @@ private:
     void ensureImages();
     QPointF toDevice(double x, double y) const;
     double deviceRatio() const;
+    double penWidth() const;
     void record(DrawCall call);
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -62,6 +63,7 @@ QStringList takeQtWarnings() {
 
 void AppTest::SetUp() {
     takeQtWarnings();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     ui::startProgram();
     ui::setFramePacing(false);
     app = std::make_unique<App>();

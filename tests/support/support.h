@@ -7,6 +7,7 @@
 #include "ui/surface.h"
 
 #include <QPoint>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -24,6 +25,7 @@ protected:
     // Starts the animation and lets it draw `frames` whole frames, then stops.
     void runFrames(int frames);
     std::unique_ptr<App> app;
+    QTemporaryDir settingsFolder; // the user's settings, empty for every test
 };
 
 QStringList takeQtWarnings(); // Qt warnings printed since the last call

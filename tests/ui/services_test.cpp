@@ -5,6 +5,7 @@
 
 #include "ui/colour.h"
 #include "ui/form.h"
+#include "ui/line_weight.h"
 #include "ui/numeric.h"
 
 #include <QApplication>
@@ -62,6 +63,37 @@ TEST(Numeric, SixteenBitsTablesAndColours) {
     EXPECT_THROW(table(201), ui::SubscriptError);
     EXPECT_THROW(table(-1), ui::SubscriptError);
     EXPECT_EQ(ui::RGB(255, 128, 1), 0xffff8001u);
+}
+
+// From double weight on every colour the program draws reads on a projector:
+// a contrast of 4.5 to 1 on white at least, its hue kept, as bright as that
+// allows. The white that erases stays.
+TEST(LineWeight, ProjectorColoursReadOnWhiteAndKeepTheirHue) {
+    const ui::Colour white = ui::WindowBackground, grey = ui::RGB(128, 128, 128);
+    EXPECT_NEAR(ui::contrastRatio(ui::WindowText, white), 21, 1e-9);
+    EXPECT_NEAR(ui::contrastRatio(ui::RGB(118, 118, 118), white), 4.54, 0.005);
+    EXPECT_EQ(ui::shownColour(grey, white, 2), ui::RGB(118, 118, 118)); // 119 gives 4.48
+    const ui::Colour drawn[] = {ui::RGB(0, 200, 0),
+                                ui::RGB(0, 0, 255),
+                                red,
+                                grey,
+                                ui::RGB(128, 128, 18),
+                                ui::RGB(160, 160, 160),
+                                ui::RGB(128, 255, 0),
+                                ui::RGB(0, 200, 255),
+                                ui::WindowText};
+    for (const ui::Colour colour : drawn)
+        for (const int weight : {2, 3}) {
+            const ui::Colour shown = ui::shownColour(colour, white, weight);
+            EXPECT_GE(ui::contrastRatio(shown, white), 4.5) << std::hex << colour;
+            if (colour == ui::RGB(0, 0, 255) || colour == ui::WindowText) // they read already
+                EXPECT_EQ(shown, colour);
+            else
+                EXPECT_LT(ui::contrastRatio(shown, white), 4.8) << std::hex << colour;
+            EXPECT_NEAR(QColor(shown).hsvHueF(), QColor(colour).hsvHueF(), 0.01);
+            EXPECT_EQ(ui::shownColour(colour, white, 1), colour);
+        }
+    EXPECT_EQ(ui::shownColour(white, white, 3), white);
 }
 
 TEST_F(ServicesTest, DoEventsNestsHandlersAndEndStopsEverythingAtOnce) {

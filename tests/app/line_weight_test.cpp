@@ -1,0 +1,130 @@
+// The projector setting: its keys in every window, the still pictures drawn
+// again at once, the weight kept between runs, and settings files that
+// cannot be used left as they are.
+
+#include "../support/support.h"
+
+#include "app/form1.h"
+#include "huygens/form3.h"
+#include "phasor/form2.h"
+#include "ui/line_weight.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QSettings>
+
+namespace {
+
+QString settingsFile() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "wellenzeiger", "wellenzeiger")
+        .fileName();
+}
+
+void write(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+QByteArray read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Ctrl+Plus, Ctrl+Minus and Ctrl+0 in every window, after a click into it.
+TEST_F(AppTest, WeightKeysWorkInEveryWindowAndAreKept) {
+    const auto weightAfter = [](std::initializer_list<Qt::Key> keys) {
+        for (const Qt::Key key : keys)
+            typeKey(key, Qt::ControlModifier);
+        return ui::lineWeight();
+    };
+    leftClick(&app->form1().window(), {5, 5});
+    EXPECT_EQ(weightAfter({Qt::Key_Minus}), 1);
+    EXPECT_FALSE(QFile::exists(settingsFile())); // nothing written before a change
+    EXPECT_EQ(weightAfter({Qt::Key_Plus}), 2);
+    leftClick(openPhasor().Text1);
+    EXPECT_EQ(weightAfter({Qt::Key_Plus}), 3);
+    EXPECT_EQ(weightAfter({Qt::Key_Plus}), 3);
+    EXPECT_EQ(weightAfter({Qt::Key_Minus}), 2);
+    leftClick(&openHuygens().window(), {5, 400});
+    EXPECT_EQ(weightAfter({Qt::Key_Minus, Qt::Key_Minus}), 1);
+    EXPECT_EQ(weightAfter({Qt::Key_Plus, Qt::Key_Plus}), 3);
+    EXPECT_TRUE(read(settingsFile()).contains("Linienstaerke=3"));
+    typeKey(Qt::Key_F1);
+    EXPECT_TRUE(app->form3()
+                    .window()
+                    .findChild<QDialog*>("helpWindow")
+                    ->findChild<QLabel*>()
+                    ->text()
+                    .contains("jetzt dreifach"));
+    QApplication::setActiveWindow(&app->form3().window());
+    EXPECT_EQ(weightAfter({Qt::Key_0}), 1);
+}
+
+TEST_F(AppTest, StillPicturesAreDrawnAgainInTheNewWeight) {
+    Form2& phasor = openPhasor();
+    leftClick(phasor.Picture1); // the still pointer picture
+    record(*phasor.Picture2);
+    app->changeLineWeight(2);
+    EXPECT_EQ(countOf(*phasor.Picture2, Op::Cls), 1);
+    EXPECT_EQ(phasor.Picture2->drawLog().size(), 7u); // W1 alone
+    // Pointers that the rows drawn again cleared, or the animation drew, stay.
+    phasor.HScroll1->setValue(20);
+    record(*phasor.Picture2);
+    app->changeLineWeight(3);
+    EXPECT_TRUE(phasor.Picture2->drawLog().empty());
+    runFrames(1);
+    record(*phasor.Picture2);
+    app->changeLineWeight(1);
+    EXPECT_TRUE(phasor.Picture2->drawLog().empty());
+
+    Form3& huygens = openHuygens();
+    record(huygens.window());
+    app->changeLineWeight(2);
+    ASSERT_EQ(countOf(huygens.window(), Op::Circle), 41 * 7);
+    EXPECT_TRUE(huygens.window().drawLog().back().retained);
+}
+
+// A weight saved by the last run counts from the start; a file that cannot
+// be read or holds nonsense is said once and left as it is.
+TEST_F(AppTest, SavedWeightIsTakenAndNonsenseLeftAsItIs) {
+    const std::pair<QByteArray, QString> files[] = {
+        {"[Beamer]\nLinienstaerke=3\n", ""},
+        {"[Beamer]\nLinienstaerke=7\n", "Linienstärke „7“ in "},
+        {"[Beamer]\nLinienstaerke=dick\n", "Linienstärke „dick“ in "},
+        {"[Beamer\nLinienstaerke=2\n", "Einstellungen in "},
+        {"Linienstaerke=2\n", "Einstellungen Linienstaerke in "},
+        {"", "Einstellungen in "}}; // a folder in the file's place
+    std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    for (const auto& [contents, said] : files) {
+        // A file of its own for each: Qt keeps what it read of one.
+        const QString folder = folders.emplace_back(std::make_unique<QTemporaryDir>())->path();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+        if (contents.isEmpty())
+            QDir().mkpath(settingsFile());
+        else
+            write(settingsFile(), contents);
+        testing::internal::CaptureStderr();
+        app.reset();
+        ui::startProgram();
+        app = std::make_unique<App>();
+        ui::runHandler([this] { app->start(); });
+        const QString printed = QString::fromStdString(testing::internal::GetCapturedStderr());
+        EXPECT_EQ(ui::lineWeight(), said.isEmpty() ? 3 : 1) << contents.toStdString();
+        EXPECT_TRUE(said.isEmpty() ? printed.isEmpty()
+                                   : printed.startsWith("wellenzeiger: " + said + settingsFile()) &&
+                                         printed.count('\n') == 1)
+            << printed.toStdString();
+        EXPECT_EQ(read(settingsFile()), contents);
+    }
+    testing::internal::CaptureStderr(); // the folder cannot be written either
+    app->changeLineWeight(2);
+    EXPECT_EQ(QString::fromStdString(testing::internal::GetCapturedStderr()),
+              "wellenzeiger: Linienstärke konnte nicht in " + settingsFile() +
+                  " gespeichert werden\n");
+}
