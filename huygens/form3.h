@@ -49,6 +49,11 @@ public:
     // What the amplitude plot shows, kept for saving it as a table.
     huygens::PlotRecord plotRecord;
 
+    // The keyboard's cursor in the field, and whether Enter holds the rays
+    // (as a held left button does) until Esc.
+    ui::Single keyCursorX = 1700, keyCursorY = 0;
+    ui::Integer keyDragging = 0;
+
     // Event handlers.
     void HScroll2_Change();
     void HScroll3_Change();
@@ -59,6 +64,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Picture1_Click();
+    void Form_KeyDown(ui::Integer key, ui::Integer shift);
     void LineWeight_Change() override;
 
 protected:
@@ -87,6 +93,8 @@ private:
     void StartPhasorChain(ChainForm form);
     void FinishPhasorChain();
     void DrawPhasorColumn(ColumnForm form);
+    void MoveKeyCursor(double dx, double dy);
+    void PlaceKeyCursor(double x, double y);
 
     // A counted loop over a window variable: the bound is fixed when the loop
     // starts, the counter is read anew at every step, so a handler nested in

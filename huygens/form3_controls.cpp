@@ -18,8 +18,10 @@ void Form3::Command3_Click() {
     shell_.showMenu();
 }
 
-// Any button released over the window takes the rays and the cut line away.
+// Any button released over the window takes the rays and the cut line away,
+// and ends a drag begun with Enter.
 void Form3::Form_MouseUp(ui::Integer, ui::Integer, ui::Single, ui::Single) {
+    keyDragging = 0;
     window().Cls();
 }
 

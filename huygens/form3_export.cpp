@@ -23,7 +23,14 @@ ui::HelpRows keyRows() {
            {"F1", "diese Hilfe"}},
           ui::lineWeightRows(),
           ui::controlKeyRows(),
-          ui::sliderKeyRows()})
+          ui::sliderKeyRows(),
+          {{"Pfeiltasten im Wellenfeld",
+            "bewegen das blaue Kreuz um ein Hundertstel des Felds, mit Umschalt um ein Zehntel"},
+           {"Eingabetaste im Wellenfeld", "wie ein Linksklick am Kreuz: Strahlen und Zeiger"},
+           {"Pfeiltasten danach", "ziehen Strahlen und Zeigerkasten mit, wie die Maus"},
+           {"Esc im Wellenfeld", "wie das Loslassen der Maustaste: die Strahlen verschwinden"},
+           {"Umschalt+Eingabetaste im Wellenfeld",
+            "wie ein Rechtsklick am Kreuz: die Amplitudenverteilung längs des Schnitts"}}})
         rows.insert(rows.end(), more.begin(), more.end());
     return rows;
 }

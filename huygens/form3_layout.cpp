@@ -50,6 +50,9 @@ void Form3::buildLayout() {
         window, {4800, 240, 7935, 255},
         "Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)", labelFont);
 
+    // The field itself takes the keyboard focus too: after "Menu" in the tab
+    // order, or with a click into it.
+    window.setFocusPolicy(Qt::StrongFocus);
     connectHandlers();
     installKeys();
 }
@@ -61,13 +64,19 @@ void Form3::connectHandlers() {
     Command2->onClick = handler("Command2_Click", [this] { Command2_Click(); });
     Command3->onClick = handler("Command3_Click", [this] { Command3_Click(); });
     Picture1->onClick = handler("Picture1_Click", [this] { Picture1_Click(); });
-    window().onMouseDown =
-        handler("Form_MouseDown", [this](ui::Integer button, ui::Integer shift, ui::Single x,
-                                         ui::Single y) { Form_MouseDown(button, shift, x, y); });
+    // The keyboard's cursor goes where the mouse was pressed.
+    window().onMouseDown = handler("Form_MouseDown", [this](ui::Integer button, ui::Integer shift,
+                                                            ui::Single x, ui::Single y) {
+        PlaceKeyCursor(x, y);
+        Form_MouseDown(button, shift, x, y);
+    });
     window().onMouseMove =
         handler("Form_MouseMove", [this](ui::Integer button, ui::Integer shift, ui::Single x,
                                          ui::Single y) { Form_MouseMove(button, shift, x, y); });
     window().onMouseUp =
         handler("Form_MouseUp", [this](ui::Integer button, ui::Integer shift, ui::Single x,
                                        ui::Single y) { Form_MouseUp(button, shift, x, y); });
+    window().onKeyDown = handler(
+        "Form_KeyDown", [this](ui::Integer key, ui::Integer shift) { Form_KeyDown(key, shift); });
+    window().setCursorMark({keyCursorX, keyCursorY});
 }

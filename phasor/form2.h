@@ -80,6 +80,7 @@ public:
     void Command6_Click();
     void Picture1_MouseDown(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
     void Picture1_MouseMove(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
+    void Picture1_KeyDown(ui::Integer key, ui::Integer shift);
     void LineWeight_Change() override;
 
 protected:
@@ -110,6 +111,7 @@ private:
     void PlaceProbeBox();
     void ShowProbePhasors();
     void ChooseProbeAt(ui::Integer button, ui::Single x);
+    void MoveProbeTo(ui::Integer point);
 
     ui::Shell& shell_;
     bool stillPictureShown_ = false; // Picture2 shows what ShowProbePhasors drew

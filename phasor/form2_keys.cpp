@@ -13,7 +13,10 @@ ui::HelpRows keyRows() {
           {{"F1", "diese Hilfe"}},
           ui::lineWeightRows(),
           ui::controlKeyRows(),
-          {{"---->", "nur mit der Maus: Leertaste und Eingabetaste wirken hier nicht"}},
+          {{"---->", "nur mit der Maus: Leertaste und Eingabetaste wirken hier nicht"},
+           {"Pfeil links, Pfeil rechts im Wellenbild",
+            "verschieben den Zeigerpunkt um einen Punkt, wie „<----“ und „---->“"},
+           {"Pos1, Ende im Wellenbild", "zum ersten oder letzten Punkt der Wellen"}},
           ui::sliderKeyRows()})
         rows.insert(rows.end(), more.begin(), more.end());
     return rows;

@@ -67,4 +67,7 @@ void Form2::connectHandlers() {
     Picture1->onMouseMove = handler(
         "Picture1_MouseMove", [this](ui::Integer button, ui::Integer shift, ui::Single x,
                                      ui::Single y) { Picture1_MouseMove(button, shift, x, y); });
+    Picture1->onKeyDown = handler("Picture1_KeyDown", [this](ui::Integer key, ui::Integer shift) {
+        Picture1_KeyDown(key, shift);
+    });
 }

@@ -8,6 +8,7 @@
 #include "phasor/form2.h"
 
 #include "phasor/wave_model.h"
+#include "ui/key_codes.h"
 
 namespace {
 
@@ -60,6 +61,34 @@ void Form2::Command6_Click() {
     Picture2->setDrawWidth(3);
     if (probeIndex > lastStepLeft)
         probeIndex = ui::subtract(probeIndex, 1);
+    PlaceProbeBox();
+    if (stoppedFlag == 1)
+        ShowProbePhasors();
+}
+
+// The probe point at the keyboard, with the focus on the wave picture: the
+// arrows step like "<----" and "---->", Home and End go to the first and the
+// last point of the rows.
+void Form2::Picture1_KeyDown(ui::Integer key, ui::Integer) {
+    switch (key) {
+    case ui::KeyLeft:
+        Command6_Click();
+        break;
+    case ui::KeyRight:
+        Command5_MouseDown(1, 0, 0, 0);
+        break;
+    case ui::KeyHome:
+        MoveProbeTo(0);
+        break;
+    case ui::KeyEnd:
+        MoveProbeTo(ui::subtract(pointCount, 1));
+        break;
+    }
+}
+
+void Form2::MoveProbeTo(ui::Integer point) {
+    Picture2->setDrawWidth(3);
+    probeIndex = point;
     PlaceProbeBox();
     if (stoppedFlag == 1)
         ShowProbePhasors();

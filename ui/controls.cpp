@@ -3,6 +3,7 @@
 #include "ui/pixels.h"
 #include "ui/runtime.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -168,6 +169,24 @@ HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
     connect(this, &QScrollBar::valueChanged, this, [this] { runHandler(std::function(onChange)); });
 }
 
+void HScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (hasFocus() && !Surface::takingPicture()) {
+        QPainter painter(this);
+        paintFocusFrame(painter, rect());
+    }
+}
+
+void HScrollBar::focusInEvent(QFocusEvent* event) {
+    QScrollBar::focusInEvent(event);
+    update();
+}
+
+void HScrollBar::focusOutEvent(QFocusEvent* event) {
+    QScrollBar::focusOutEvent(event);
+    update();
+}
+
 // The arrow keys step towards the lower or higher value whatever the
 // toolkit's defaults for inverted controls; the page keys take large steps.
 void HScrollBar::keyPressEvent(QKeyEvent* event) {
@@ -221,6 +240,16 @@ void PictureBox::paintFrame(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    if (showsFocus())
+        paintFocusFrame(painter, rect().adjusted(1, 1, -1, -1));
+}
+
+// Neither the toolkit's style nor the pictures mark the keyboard focus on
+// their own: a frame in the highlight colour, two pixels wide, inside `box`.
+void paintFocusFrame(QPainter& painter, const QRect& box) {
+    painter.setPen(QPen(QGuiApplication::palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(box).adjusted(1, 1, -1, -1));
 }
 
 } // namespace ui

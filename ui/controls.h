@@ -103,6 +103,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 class Frame : public QGroupBox, public Placed {
@@ -116,7 +119,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A picture box: a drawing surface with a flat one-pixel border.
+// The mark of the keyboard focus on a control whose style shows none.
+void paintFocusFrame(QPainter& painter, const QRect& box);
+
+// A picture box: a drawing surface with a flat one-pixel border, and a
+// focus frame inside it while it has the keyboard focus.
 class PictureBox : public Surface, public Placed {
     Q_OBJECT
 public:

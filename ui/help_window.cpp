@@ -30,14 +30,15 @@ protected:
 
 HelpRows controlKeyRows() {
     return {{"Esc", "schließt diese Hilfe"},
-            {"Tab, Umschalt+Tab", "wählt das nächste oder vorige Bedienelement"},
+            {"Tab, Umschalt+Tab",
+             "wählt das nächste oder vorige Bedienelement; ein Rahmen oder Kreuz zeigt es"},
             {"Leertaste, Eingabetaste", "drücken den gewählten Knopf"}};
 }
 
 HelpRows sliderKeyRows() {
-    return {{"Pfeiltasten", "verstellen den gewählten Regler um einen kleinen Schritt"},
-            {"Bild auf, Bild ab", "um einen großen Schritt"},
-            {"Pos1, Ende", "an den Anfang oder das Ende"}};
+    return {{"Pfeiltasten auf einem Regler", "verstellen ihn um einen kleinen Schritt"},
+            {"Bild auf, Bild ab auf einem Regler", "um einen großen Schritt"},
+            {"Pos1, Ende auf einem Regler", "an den Anfang oder das Ende"}};
 }
 
 HelpRows copyKeyRow() {

@@ -39,7 +39,7 @@ QByteArray pngOf(const QImage& picture) {
 
 void savePicture(const Form& form, const QString& stem) {
     whenShown(form, [stem](QWidget& window) {
-        const QImage picture = window.grab().toImage();
+        const QImage picture = Surface::pictureOf(window);
         const SaveRequest request{
             "Bild speichern",
             QDir(userFolder(QStandardPaths::PicturesLocation))
@@ -51,7 +51,7 @@ void savePicture(const Form& form, const QString& stem) {
 
 void copyPicture(const Form& form) {
     whenShown(form, [](QWidget& window) {
-        QApplication::clipboard()->setImage(window.grab().toImage());
+        QApplication::clipboard()->setImage(Surface::pictureOf(window));
     });
 }
 

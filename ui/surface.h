@@ -76,6 +76,23 @@ public:
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onClick;
 
+    // Keys: the arrows, Home, End, Enter and Esc with their codes
+    // (key_codes.h) and the shift state; every other key goes on to the
+    // toolkit, and so do these when no handler is set.
+    using KeyHandler = std::function<void(Integer key, Integer shift)>;
+    KeyHandler onKeyDown;
+
+    // The keyboard's cursor: a small cross at a point in user units, shown
+    // while the surface has the focus. Like the focus frame of a picture box
+    // it is painted over the picture, never into it.
+    void setCursorMark(QPointF user);
+
+    // A picture of `widget` as the program drew it, without the marks that
+    // show the keyboard focus.
+    static QImage pictureOf(QWidget& widget);
+    // Whether a picture is being taken: marks of the focus are left out.
+    static bool takingPicture();
+
     // Conversions between user units and twips of the inner area (the twips
     // that controls inside the surface are placed in).
     double toTwipsX(double x) const;
@@ -115,7 +132,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     virtual void paintFrame(QPainter&) {}
+    bool showsFocus() const { return hasFocus() && !takingPicture(); }
 
 private:
     UserScale scale() const;
@@ -128,6 +149,8 @@ private:
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
     void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
+    QRect cursorRect() const; // widget pixels
+    void paintCursor(QPainter& painter) const;
 
     std::optional<UserScale> userScale_; // none: twips of the inner area
     int drawWidth_ = 1;
@@ -136,6 +159,7 @@ private:
     double currentX_ = 0, currentY_ = 0;
     Canvas canvas_;
     bool pressedLeft_ = false;
+    std::optional<QPointF> cursorMark_;
 
     bool recording_ = false;
     std::vector<DrawCall> log_;

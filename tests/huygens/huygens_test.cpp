@@ -6,6 +6,7 @@
 
 #include "huygens/form3.h"
 
+#include <QApplication>
 #include <cmath>
 
 namespace {
@@ -226,6 +227,52 @@ TEST_F(AppTest, ScanPlotsTheAmplitudeSampleBySample) {
     for (const auto& bar : callsOf(*form.Picture1, Op::Line))
         EXPECT_EQ(std::tuple(bar.y1, bar.colour, bar.width), std::tuple(800.0, red, 1));
     EXPECT_EQ(form.Picture1->drawLog().front().op, Op::Cls);
+}
+
+// Tab reaches the field after "Menu"; its cursor moves a hundredth of the
+// field a key, a tenth with Shift, and stays inside; Enter, the arrows, Esc
+// and Shift+Enter click, drag, release and scan there. The cursor shows on
+// the screen but never in the field's picture.
+TEST_F(AppTest, TheFieldAtTheKeyboard) {
+    Form3& form = openHuygens();
+    ui::Surface& window = form.window();
+    leftClick(form.Text2);
+    for (int tab = 0; tab < 5; ++tab) // the sliders, the other number box, "Menu"
+        typeKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &window);
+    const QImage field = window.screenImage(), shown = window.grab().toImage();
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, double, double> moves[] = {
+        {Qt::Key_Right, {}, 1740, 0},
+        {Qt::Key_Down, Qt::ShiftModifier, 1740, 292.5},
+        {Qt::Key_Up, {}, 1740, 263.25},
+        {Qt::Key_Left, Qt::ShiftModifier, 1340, 263.25}};
+    for (const auto& [key, shift, x, y] : moves) {
+        typeKey(key, shift);
+        EXPECT_NEAR(form.keyCursorX, x, 1e-3);
+        EXPECT_NEAR(form.keyCursorY, y, 1e-3);
+    }
+    EXPECT_TRUE(window.screenImage() == field);
+    EXPECT_FALSE(window.grab().toImage() == shown);
+
+    record(window);
+    typeKey(Qt::Key_Return); // a left click: rays from the cursor, the box there
+    EXPECT_TRUE(isLine(window.drawLog().front(), 1340, 263.25, 0, -150, red, 2));
+    EXPECT_TRUE(form.Picture3->Visible());
+    typeKey(Qt::Key_Right); // dragged
+    EXPECT_NEAR(form.Picture3->Left(), 1380, 1e-3);
+    EXPECT_EQ(window.drawLog()[7].op, Op::Cls);
+    typeKey(Qt::Key_Escape); // released: the rays go, the arrows only move
+    typeKey(Qt::Key_Right);
+    EXPECT_TRUE(window.screenImage() == field);
+    EXPECT_NEAR(form.Picture3->Left(), 1380, 1e-3);
+
+    const long before = ui::eventProcessingCount();
+    typeKey(Qt::Key_Return, Qt::ShiftModifier); // a right click: the scan
+    EXPECT_EQ(ui::eventProcessingCount() - before, 1201);
+    EXPECT_TRUE(isLine(window.drawLog().back(), 1420, -1500, 1420, 1500, red, 3));
+    for (int key = 0; key < 12; ++key)
+        typeKey(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(form.keyCursorX, 3700);
 }
 
 TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {

@@ -66,7 +66,7 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     ui::Surface& window = huygens.window();
     mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
     mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    typeKey(Qt::Key_S, Qt::ControlModifier); // the focus is in a number box
+    typeKey(Qt::Key_S, Qt::ControlModifier); // the focus is on the field
     QFileDialog* dialog = dialogOf<QFileDialog>(window);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), "Bild speichern");
@@ -77,15 +77,17 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
                     .hasMatch())
         << proposed.toStdString();
     choose(dialog, path("feld.png"));
+    // The picture is the window as drawn, without the keyboard's cursor on the field.
+    const QImage drawn = rgb(ui::Surface::pictureOf(window));
+    ASSERT_EQ(drawn.size(), window.size() * ratio());
+    EXPECT_TRUE(rgb(QImage(path("feld.png"))) == drawn);
+    EXPECT_FALSE(rgb(window.grab().toImage()) == drawn);
 
     QApplication::clipboard()->clear();
-    ASSERT_TRUE(qobject_cast<ui::TextBox*>(QApplication::focusWidget()));
+    leftClick(huygens.Text2);
     typeKey(Qt::Key_C, Qt::ControlModifier);
     dialogOf<QFileDialog>(window); // gives the presenter a second to show the window
-    const QImage shown = rgb(window.grab().toImage());
-    ASSERT_EQ(shown.size(), window.size() * ratio());
-    EXPECT_TRUE(rgb(QImage(path("feld.png"))) == shown);
-    EXPECT_TRUE(rgb(QApplication::clipboard()->image()) == shown);
+    EXPECT_TRUE(rgb(QApplication::clipboard()->image()) == rgb(window.grab().toImage()));
 
     // A number box with a selection copies its text instead.
     huygens.Text2->selectAll();
@@ -191,9 +193,13 @@ TEST_F(Keeping, AmplitudeTableIsThePlottedScanAndFailuresAreReported) {
 TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
     app->form1().Command1_Click();
     const std::pair<ui::Form*, QStringList> cases[] = {
-        {&app->form1(), {"F1", "Esc", "Strg+S, Strg+C, Strg+Umschalt+S"}},
-        {&app->form2(), {"F1", "Esc", "Strg+S", "Strg+C", "----&gt;"}},
-        {&app->form3(), {"F1", "Esc", "Strg+S", "Strg+C", "Strg+Umschalt+S"}}};
+        {&app->form1(), {"F1", "Esc", "Strg+S, Strg+C, Strg+Umschalt+S", "Strg+0"}},
+        {&app->form2(),
+         {"F1", "Esc", "Strg+S", "Strg+C", "----&gt;", "Strg+Plus, Strg+Minus",
+          "Pos1, Ende im Wellenbild"}},
+        {&app->form3(),
+         {"F1", "Esc", "Strg+S", "Strg+C", "Strg+Umschalt+S", "Strg+0",
+          "Umschalt+Eingabetaste im Wellenfeld"}}};
     for (const auto& [form, keys] : cases) {
         form->Show();
         leftClick(&form->window(), {5, 5});
@@ -204,7 +210,8 @@ TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
         const QString text = help->findChild<QLabel*>()->text();
         for (const QString& key : keys)
             EXPECT_TRUE(text.contains("<b>" + key + "</b>")) << key.toStdString();
-        EXPECT_EQ(text.contains("Pfeiltasten"), form != &app->form1()); // only where sliders are
+        EXPECT_EQ(text.contains("auf einem Regler"),
+                  form != &app->form1());  // only where sliders are
         QCoreApplication::processEvents(); // the help is the active window now
         typeKey(Qt::Key_Escape);
         EXPECT_FALSE(help->isVisible());

@@ -55,6 +55,25 @@ help_goes_with() { # WINDOW CAPTION X Y: F1, then the window's "Menu" button at 
     wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "the help of \"$2\" stays after \"Menu\""
 }
 
+shot() { import -window "$1" "$HOME/shot.png"; }
+first_dark() { # Y X0: the first dark column from X0 on in row Y of the last shot
+    convert "$HOME/shot.png" -crop "4000x1+$2+$1" +repage -colorspace gray txt:- |
+        awk -F, -v x0="$2" 'NR > 1 && !found { g = $0; sub(/.*gray\(/, "", g)
+            if (g + 0 < 96) { print x0 + $1; found = 1 } }'
+}
+dark_pixels() { # W H X Y: how many pixels of that part of the last shot are dark
+    convert "$HOME/shot.png" -crop "$1x$2+$3+$4" +repage -colorspace gray -threshold 37% \
+        -format '%[fx:round(w*h*(1-mean))]' info:
+}
+red_at() { # X Y of the last shot
+    convert "$HOME/shot.png" -crop "1x1+$1+$2" +repage txt:- | tail -n 1 |
+        sed 's/.*: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/' |
+        awk '{ exit !($1 > 200 && $2 < 100 && $3 < 100) }'
+}
+field_pixel() { # WINDOW X Y: the pixel of a point of the Huygens field (x -300..3700, y -1500..1425)
+    size_of "$1" | awk -F x -v x="$2" -v y="$3" '{ printf "%d %d", (x + 300) * $1 / 4000, (y + 1500) * $2 / 2925 }'
+}
+
 menu_title='Huyghenssches Prinzip - Zeigerformalismus'
 phasor_title='Superposition von Wellen - Phasenzeiger'
 huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
@@ -68,6 +87,14 @@ sleep 1
 help_works "$phasor" "$phasor_title"
 click "$phasor" 148 145
 copied_picture_is "$phasor"
+# From the number box, Tab to the wave picture (past the other number boxes and
+# the two arrow buttons): Right moves the probe point, the phasor box with it.
+shot "$phasor"
+box=$(first_dark 100 300)
+keys "$phasor" Tab Tab Tab Tab Tab Right
+sleep 0.5
+shot "$phasor"
+[ "$(first_dark 100 300)" -gt "$box" ] || fail "Right in the wave picture leaves the probe point"
 click "$phasor" 72 24
 sleep 1
 keys "$phasor" ctrl+s
@@ -80,6 +107,29 @@ menu=$(find_window "$menu_title")
 click "$menu" 108 284
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
 sleep 3
+# Strg+Plus twice: the circles three times as thick; Strg+0: back to normal.
+shot "$huygens"
+thin=$(dark_pixels 300 300 500 300)
+keys "$huygens" ctrl+plus ctrl+plus
+sleep 1
+shot "$huygens"
+thick=$(dark_pixels 300 300 500 300)
+[ "$thick" -ge $((2 * thin)) ] || fail "Strg+Plus leaves the circles thin ($thin, then $thick)"
+keys "$huygens" ctrl+0
+# Tab from the number box to the field; its cursor two steps right of
+# (1700, 0): Enter draws the rays, on the axis too; Esc takes them away;
+# Shift+Enter scans the cut, which stays red once the scan has ended.
+keys "$huygens" Tab Tab Tab Tab Tab Right Right Return
+sleep 0.5
+shot "$huygens"
+red_at $(field_pixel "$huygens" 890 0) || fail "Enter on the field shows no rays"
+keys "$huygens" Escape
+sleep 0.5
+shot "$huygens"
+! red_at $(field_pixel "$huygens" 890 0) || fail "Esc leaves the rays"
+keys "$huygens" shift+Return
+scanned() { shot "$huygens" && red_at $(field_pixel "$huygens" 1780 -1000); }
+wait_for scanned >/dev/null || fail "Shift+Enter on the field runs no scan"
 click "$huygens" 700 500
 copied_picture_is "$huygens"
 click "$huygens" 600 500 3 # left of the phasor box the click above placed at 700 500
