@@ -273,6 +273,8 @@ TEST_F(AppTest, TheFieldAtTheKeyboard) {
     for (int key = 0; key < 12; ++key)
         typeKey(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(form.keyCursorX, 3700);
+    mousePress(&window, Qt::LeftButton, pixelAt(window, 500, 500)); // the cursor goes along
+    EXPECT_NEAR(form.keyCursorX, 500, 3);
 }
 
 TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {

@@ -19,22 +19,23 @@ constexpr ui::Colour stillWave1 = ui::RGB(128, 255, 0), stillWave2 = ui::RGB(0, 
 // first and the last point, and while stopped each key shows the pointers.
 TEST_F(AppTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
     Form2& f = openPhasor();
-    leftClick(f.Command6); // "<----": 49, the focus on the button
-    typeKey(Qt::Key_Tab);
+    leftClick(f.Text1);
+    for (int tab = 0; tab < 5; ++tab) // the other number boxes, "---->", "<----"
+        typeKey(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), f.Picture1);
     EXPECT_EQ(f.Picture1->grab().toImage().pixel(2, 20),
               QGuiApplication::palette().color(QPalette::Highlight).rgb());
     record(*f.Picture2);
     const std::pair<Qt::Key, int> steps[] = {
-        {Qt::Key_Right, 50}, {Qt::Key_Right, 51}, {Qt::Key_Left, 50},
-        {Qt::Key_End, 99},   {Qt::Key_Right, 99}, {Qt::Key_Left, 98},
-        {Qt::Key_Home, 0},   {Qt::Key_Left, 0},   {Qt::Key_Right, 1}};
+        {Qt::Key_End, 99}, {Qt::Key_Right, 99}, {Qt::Key_Left, 98}, {Qt::Key_Home, 0},
+        {Qt::Key_Left, 0}, {Qt::Key_Right, 1},  {Qt::Key_Right, 2}, {Qt::Key_Left, 2}};
     for (const auto& [key, probe] : steps) {
         typeKey(key);
         EXPECT_EQ(f.probeIndex, probe) << key;
         EXPECT_NEAR(f.Picture2->Left(), probe * 39.5 - 920, 1e-9);
     }
-    EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 9);
+    EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 8);
+    EXPECT_EQ(callsOf(*f.Picture2, Op::Line).front().width, 3); // thick from the first key on
 }
 
 TEST_F(AppTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {

@@ -129,7 +129,9 @@ TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
     bar->setSliderPosition(70);
     bar->setSliderDown(false);
     QApplication::setActiveWindow(&form.window());
+    const QImage plain = bar->grab().toImage();
     bar->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(bar->grab().toImage(), plain); // the focus shows
     typeKey(Qt::Key_Left);
     typeKey(Qt::Key_PageDown);
     EXPECT_EQ(changes, (std::vector{70, 69, 79}));
