@@ -5,6 +5,7 @@
 //   wellenzeiger_bench --dpr2     the frame on a screen of device pixel ratio 2
 //   ... --only frame|cpu|field|scan   one group (for profiling)
 //   ... --quick                   few repetitions (for profiling)
+//   ... --weight 2|3              at double or triple line weight
 //   wellenzeiger_bench --dump DIR  the pictures of a fixed series of drawings,
 //                                  to compare builds pixel by pixel
 
@@ -14,7 +15,9 @@
 #include "ui/runtime.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -24,6 +27,7 @@ struct Options {
     bool dpr2 = false;
     std::string only;
     QString dumpDirectory;
+    int weight = 1;
     bench::Repeats repeats;
 };
 
@@ -36,6 +40,8 @@ Options parse(int argc, char* argv[]) {
             options.only = argv[++i];
         else if (std::strcmp(argv[i], "--dump") == 0 && i + 1 < argc)
             options.dumpDirectory = argv[++i];
+        else if (std::strcmp(argv[i], "--weight") == 0 && i + 1 < argc)
+            options.weight = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--quick") == 0)
             options.repeats = {30, 1, 1, 2, 1};
     }
@@ -80,11 +86,15 @@ int main(int argc, char* argv[]) {
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Settings of its own: the user's line weight changes no figure.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
 
     ui::startProgram();
     ui::setFramePacing(false);
     App app;
     ui::runHandler([&] { app.start(); });
+    app.changeLineWeight(options.weight);
     if (options.dumpDirectory.isEmpty())
         runFigures(app, options);
     else
