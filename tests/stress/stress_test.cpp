@@ -1,5 +1,5 @@
-// Seeded random clicks, slider moves, presses, drags and releases in all three
-// windows, many of them nested in the animation, the redraws and the scan.
+// Seeded random clicks, slider moves, presses, drags, releases, keys and line
+// weights in all three windows, many of them nested in the animation, the redraws and the scan.
 // After every action the state must be sound; every sequence ends with a
 // close that ends the program. WELLENZEIGER_STRESS_SEEDS=n runs n seeds.
 
@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QTest>
 #include <random>
 
 namespace {
@@ -47,7 +48,7 @@ struct Stress {
     }
 
     void act() {
-        const int kind = between(0, 9);
+        const int kind = between(0, 11);
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         if (auto* button = kind < 4 ? pick(reachable<ui::PushButton>()) : nullptr) {
             const QPoint at(between(1, button->width() - 2), between(1, button->height() - 2));
@@ -57,6 +58,15 @@ struct Stress {
             bar->setSliderDown(kind == 5); // arrows and track, or a thumb drag
             bar->triggerAction(QAbstractSlider::SliderAction(between(1, 4)));
             bar->setSliderDown(false);
+        } else if (kind == 11) {
+            app.changeLineWeight(between(1, 3));
+        } else if (auto* keyed = kind == 10 ? pick(reachable<ui::Surface>()) : nullptr) {
+            const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                    Qt::Key_Home, Qt::Key_End,   Qt::Key_Return, Qt::Key_Escape};
+            const Qt::Key key = keys[between(0, 7)];
+            const bool scan = key == Qt::Key_Return && between(0, 1); // Shift+Enter in the field
+            if (!(scan && scans++))
+                QTest::keyClick(keyed, key, scan ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (auto* surface = kind > 5 ? pick(reachable<ui::Surface>()) : nullptr) {
             // Presses, moves and releases with any set of buttons, now and then
             // far outside; at most one scan of the Huygens field.
