@@ -3,7 +3,10 @@
 # into a number box and into the wave field leaves a PNG of the window on the
 # clipboard; Ctrl+S during the phasor animation; Ctrl+Shift+S during a scan
 # answers with a message and writes nothing, after it saves the table; F1 then
-# "Menu" leaves no help on screen. The program must say nothing.
+# "Menu" leaves no help on screen; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the
+# circles' weight; the arrows, Home and End in the wave picture, and the
+# arrows, Enter, Esc and Shift+Enter in the wave field, reached with Tab. The
+# program must say nothing.
 #   tests/smoke/keys.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -56,8 +59,8 @@ help_goes_with() { # WINDOW CAPTION X Y: F1, then the window's "Menu" button at 
 }
 
 shot() { import -window "$1" "$HOME/shot.png"; }
-first_dark() { # Y X0: the first dark column from X0 on in row Y of the last shot
-    convert "$HOME/shot.png" -crop "4000x1+$2+$1" +repage -colorspace gray txt:- |
+first_dark() { # Y X0 WIDTH: the first dark column of X0 to X0 + WIDTH in row Y of the last shot
+    convert "$HOME/shot.png" -crop "$3x1+$2+$1" +repage -colorspace gray txt:- |
         awk -F, -v x0="$2" 'NR > 1 && !found { g = $0; sub(/.*gray\(/, "", g)
             if (g + 0 < 96) { print x0 + $1; found = 1 } }'
 }
@@ -88,13 +91,22 @@ help_works "$phasor" "$phasor_title"
 click "$phasor" 148 145
 copied_picture_is "$phasor"
 # From the number box, Tab to the wave picture (past the other number boxes and
-# the two arrow buttons): Right moves the probe point, the phasor box with it.
-shot "$phasor"
-box=$(first_dark 100 300)
+# the two arrow buttons): Right moves the probe point, the phasor box with it,
+# Left back; End and Home take the box out of the window to either side.
+box_left() { # the first column of the phasor box in row 100 (none: out of sight)
+    sleep 0.5
+    shot "$phasor"
+    first_dark 100 300 900
+}
+box=$(box_left)
 keys "$phasor" Tab Tab Tab Tab Tab Right
-sleep 0.5
-shot "$phasor"
-[ "$(first_dark 100 300)" -gt "$box" ] || fail "Right in the wave picture leaves the probe point"
+[ "$(box_left)" -gt "$box" ] || fail "Right in the wave picture leaves the probe point"
+keys "$phasor" Left
+[ "$(box_left)" = "$box" ] || fail "Left in the wave picture does not step back"
+for key in End Home; do
+    keys "$phasor" $key
+    [ -z "$(box_left)" ] || fail "$key in the wave picture leaves the box in sight"
+done
 click "$phasor" 72 24
 sleep 1
 keys "$phasor" ctrl+s
@@ -115,18 +127,27 @@ sleep 1
 shot "$huygens"
 thick=$(dark_pixels 300 300 500 300)
 [ "$thick" -ge $((2 * thin)) ] || fail "Strg+Plus leaves the circles thin ($thin, then $thick)"
+keys "$huygens" ctrl+minus
+sleep 1
+shot "$huygens"
+double=$(dark_pixels 300 300 500 300)
+[ "$double" -gt "$thin" ] && [ "$double" -lt "$thick" ] || fail "Strg+Minus: $double dark pixels"
 keys "$huygens" ctrl+0
-# Tab from the number box to the field; its cursor two steps right of
-# (1700, 0): Enter draws the rays, on the axis too; Esc takes them away;
-# Shift+Enter scans the cut, which stays red once the scan has ended.
-keys "$huygens" Tab Tab Tab Tab Tab Right Right Return
+sleep 1
+shot "$huygens"
+[ "$(dark_pixels 300 300 500 300)" = "$thin" ] || fail "Strg+0 does not go back to normal"
+# Tab from the number box to the field; its cursor from (1700, 0) two steps
+# right, ten down and one up, at (1780, 263.25): Enter draws the rays, the one
+# to the middle source through (890, 131.6); Esc takes them away; Shift+Enter
+# scans the cut, which stays red once the scan has ended.
+keys "$huygens" Tab Tab Tab Tab Tab Right Right Right Left shift+Down Up Return
 sleep 0.5
 shot "$huygens"
-red_at $(field_pixel "$huygens" 890 0) || fail "Enter on the field shows no rays"
+red_at $(field_pixel "$huygens" 890 131.6) || fail "Enter on the field shows no rays"
 keys "$huygens" Escape
 sleep 0.5
 shot "$huygens"
-! red_at $(field_pixel "$huygens" 890 0) || fail "Esc leaves the rays"
+! red_at $(field_pixel "$huygens" 890 131.6) || fail "Esc leaves the rays"
 keys "$huygens" shift+Return
 scanned() { shot "$huygens" && red_at $(field_pixel "$huygens" 1780 -1000); }
 wait_for scanned >/dev/null || fail "Shift+Enter on the field runs no scan"
