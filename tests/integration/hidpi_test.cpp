@@ -81,6 +81,7 @@ TEST_F(AppTest, ThickLinesLeaveNothingBehind) {
     phasor.timePhase = 0;
     runFrames(1);
     EXPECT_TRUE(phasor.Picture1->screenImage() == first);
+    EXPECT_EQ(shownAt(*phasor.Picture1, 0, 130), ui::RGB(118, 118, 118)); // W1's bar, darker
 
     Form3& huygens = openHuygens();
     ui::Surface& window = huygens.window();
