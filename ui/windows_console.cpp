@@ -1,7 +1,6 @@
 #include "ui/windows_console.h"
 
 #define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 
 namespace ui {
