@@ -46,7 +46,8 @@ top=$(zcat "$usr/share/doc/wellenzeiger/changelog.gz" | head -1)
 manual=$(zcat "$usr/share/man/man1/wellenzeiger.1.gz")
 grep -q "^\.SH BEZEICHNUNG" <<<"$manual" || fail "the manual page is not German"
 grep -q "\"wellenzeiger $version\"" <<<"$manual" || fail "the manual page names another version"
-for said in "$usr/share/doc/wellenzeiger/copyright" "$metainfo" <(echo "$manual"); do
+echo "$manual" >"$work/manual"
+for said in "$usr/share/doc/wellenzeiger/copyright" "$metainfo" "$work/manual"; do
     grep -q 'GPL-3.0-or-later' "$said" || fail "$said does not name the licence GPL-3.0-or-later"
 done
 
