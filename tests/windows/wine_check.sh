@@ -3,8 +3,9 @@
 # with the window system's tools: --version and --help; the three windows
 # (caption, frame inside the work area), the running animation, the wave
 # field, Ctrl+S into the pictures folder of a user "Jürgen", "Ende" with
-# status 0 and no failure in the log; then the silent installer, the
-# installed program and the uninstaller. The wine prefix stays in the cache.
+# status 0 and no failure in the log (but one without Qt's German texts);
+# then the silent installer, the installed program and the uninstaller. The
+# wine prefix stays in the cache.
 #   xvfb-run -a -s '-screen 0 1280x1024x24' tests/windows/wine_check.sh ZIP SETUP
 set -euo pipefail
 zip=$(realpath "$1") setup=$(realpath "$2")
@@ -91,6 +92,9 @@ click "$huygens" 280 12 # "Menu"
 click "$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')" 104 516 # "Ende"
 check '"Ende" ends the program with status 0' wait "$pid"
 check "no failure reported" test ! -s "$log"
+rm -r "${exe%/*}/translations"
+wine "$exe" --version >/dev/null
+check "a failure goes to the log file" grep -q 'Qt-Übersetzung qtbase_de nicht gefunden' "$log"
 
 folder=$user/AppData/Local/Programs/Wellenzeiger
 link="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Wellenzeiger.lnk"
