@@ -47,7 +47,8 @@ void showAnswer(const QString& text) {
         return;
     }
     // Started by a double click or from a shortcut.
-    MessageBoxW(nullptr, wide(text), L"Wellenzeiger", MB_OK | MB_ICONINFORMATION);
+    const QString shown = text.trimmed();
+    MessageBoxW(nullptr, wide(shown), L"Wellenzeiger", MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace ui
