@@ -57,3 +57,20 @@ bench: build
 .PHONY: faults
 faults: build
 	scripts/faults '$(ONLY)'
+
+# Windows x64: wellenzeiger-<version>-windows-x64.zip and
+# wellenzeiger-<version>-setup.exe here (scripts/windows-package). The first
+# run builds Qt for Windows into ~/.cache/wellenzeiger (scripts/windows-qt,
+# about 30 minutes).
+.PHONY: windows test-windows
+windows:
+	scripts/windows-package
+
+# The Windows program, its zip and its installer under wine on Xvfb; not part
+# of `make test`.
+test-windows: windows
+	scripts/install-packages wine wine64 fonts-wine xvfb xauth openbox xdotool wmctrl \
+	  x11-utils imagemagick unzip
+	version=$$(cat build-windows/version) && \
+	  xvfb-run -a -s '-screen 0 1280x1024x24' tests/windows/wine_check.sh \
+	  wellenzeiger-$$version-windows-x64.zip wellenzeiger-$$version-setup.exe

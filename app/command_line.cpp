@@ -4,6 +4,11 @@
 
 #include <QCommandLineParser>
 
+#ifdef Q_OS_WIN
+#include "ui/windows_console.h"
+#include <cstdlib>
+#endif
+
 namespace {
 
 void describe(QCommandLineParser& parser) {
@@ -37,9 +42,18 @@ void answerHelpAndVersion(int argc, char* argv[]) {
     QCommandLineParser parser;
     describe(parser);
     parser.parse(QCoreApplication::arguments());
+#ifdef Q_OS_WIN
+    // The same texts as Qt's, to the console or in a message box.
+    ui::showAnswer(parser.isSet(QStringLiteral("version"))
+                       ? QCoreApplication::applicationName() + QLatin1Char(' ') +
+                             QCoreApplication::applicationVersion() + QLatin1Char('\n')
+                       : parser.helpText());
+    std::exit(0);
+#else
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     parser.showHelp();
+#endif
 }
 
 void answerCommandLine(const QCoreApplication& application) {

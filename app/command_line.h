@@ -1,6 +1,8 @@
 #pragma once
 // The program's command line: --help and --version, answered in German on
-// standard output before any window opens.
+// standard output before any window opens (on Windows, where the program has
+// no console of its own, in the console it was started from or in a message
+// box).
 
 #include <QCoreApplication>
 

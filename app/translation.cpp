@@ -1,8 +1,9 @@
 #include "app/translation.h"
 
+#include "ui/failure.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <cstdio>
 
 QString qtTranslationsDirectory() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -13,10 +14,10 @@ std::unique_ptr<QTranslator> installGermanQtTranslation(const QString& directory
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(catalogue, directory)) {
         // A packaging fault, not the user's: one line, and the program goes on.
-        std::fprintf(stderr,
-                     "wellenzeiger: Qt-Übersetzung %s nicht gefunden in %s, Qt-Texte bleiben "
-                     "englisch\n",
-                     qPrintable(catalogue), qPrintable(directory));
+        ui::writeReport(
+            QStringLiteral("wellenzeiger: Qt-Übersetzung %1 nicht gefunden in %2, Qt-Texte bleiben "
+                           "englisch")
+                .arg(catalogue, directory));
         return nullptr;
     }
     QCoreApplication::installTranslator(translator.get());

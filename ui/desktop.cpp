@@ -2,6 +2,11 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <QWindow>
+#else
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <array>
@@ -11,13 +16,30 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <optional>
 #include <thread>
 #include <vector>
 #include <xcb/xcb.h>
+#endif
 
 namespace ui {
 namespace {
+
+#ifdef Q_OS_WIN
+
+// Windows knows the frame of a window from its style before it is shown; Qt
+// works it out (AdjustWindowRectEx) when it creates the native window. The
+// probe is a fixed-size top-level window like the program's.
+QMargins platformWindowFrame() {
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return {};
+    QWindow probe;
+    probe.setMinimumSize(QSize(100, 100));
+    probe.setMaximumSize(QSize(100, 100));
+    probe.create();
+    return probe.frameMargins();
+}
+
+#else
 
 template <typename Reply> using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
 
@@ -115,6 +137,12 @@ QMargins x11WindowFrame() {
             logical(frame->bottom())};
 }
 
+QMargins platformWindowFrame() {
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? x11WindowFrame() : QMargins();
+}
+
+#endif
+
 } // namespace
 
 QRect workArea() {
@@ -125,8 +153,7 @@ QRect workArea() {
 QMargins windowFrame() {
     static std::optional<QMargins> frame;
     if (!frame)
-        frame =
-            QGuiApplication::platformName() == QLatin1String("xcb") ? x11WindowFrame() : QMargins();
+        frame = platformWindowFrame();
     return *frame;
 }
 

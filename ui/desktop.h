@@ -13,8 +13,8 @@ namespace ui {
 QRect workArea();
 
 // The frame around a normal top-level window, asked of the window manager
-// once and then remembered; none without a window manager and on platforms
-// other than X11.
+// (of Windows for its window style) once and then remembered; none without a
+// window manager and on platforms other than X11 and Windows.
 QMargins windowFrame();
 
 } // namespace ui

@@ -3,6 +3,13 @@
 #include <QSet>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#endif
+
 namespace ui {
 namespace {
 
@@ -11,7 +18,29 @@ QSet<QString>& reported() {
     return lines;
 }
 
+#ifdef Q_OS_WIN
+// A program of the Windows GUI has no standard error that anyone reads: its
+// reports are kept in a log file in the user's local application data.
+void appendToLog(const QString& line) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return;
+    QFile log(folder + QStringLiteral("/wellenzeiger.log"));
+    if (log.open(QIODevice::Append | QIODevice::Text))
+        log.write(QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + ' ' +
+                  line.toUtf8() + '\n');
+}
+#endif
+
 } // namespace
+
+void writeReport(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+#ifdef Q_OS_WIN
+    appendToLog(line);
+#endif
+}
 
 void reportFailure(const QString& where, const std::exception& error) {
     const QString what = QString::fromUtf8(error.what());
@@ -21,8 +50,7 @@ void reportFailure(const QString& where, const std::exception& error) {
     if (reported().contains(line))
         return;
     reported().insert(line);
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
+    writeReport(line);
 }
 
 void forgetReportedFailures() {

@@ -1,12 +1,18 @@
 #pragma once
 // Run-time errors of window operations are reported, not hidden: one line on
-// standard error naming the handler or step and the error, once per distinct
-// failure, so that a step failing in every frame does not flood the terminal.
+// standard error (on Windows in a log file too) naming the handler or step
+// and the error, once per distinct failure, so that a step failing in every
+// frame does not flood the terminal.
 
 #include <QString>
 #include <exception>
 
 namespace ui {
+
+// Prints one line of a report on standard error; on Windows, where a GUI
+// program has none, appends it to wellenzeiger.log in the user's local
+// application data too, after the date and time.
+void writeReport(const QString& line);
 
 // Prints "wellenzeiger: Laufzeitfehler in WHERE: ERROR" unless that very line
 // was printed before in this program life.

@@ -25,12 +25,20 @@ void bringToFront(QWidget& window) {
 } // namespace
 
 QFont toQFont(Font font) {
+#ifdef Q_OS_WIN
+    // Windows has a "MS Sans Serif" of its own, a bitmap font of a few sizes
+    // only; Arial, whose widths Liberation Sans shares, sets the captions as
+    // wide as on Linux.
+    static const QString family = QStringLiteral("Arial");
+#else
+    static const QString family = QStringLiteral("MS Sans Serif");
+#endif
     static const bool substituted = [] {
-        QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans"});
+        QFont::insertSubstitutions(family, {"Liberation Sans", "Arial", "DejaVu Sans"});
         return true;
     }();
     (void)substituted;
-    QFont qfont("MS Sans Serif");
+    QFont qfont(family);
     qfont.setPixelSize(toInt(std::round(font.points * 96 / 72)));
     qfont.setBold(font.bold);
     return qfont;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and unpacks the Debian package and checks what a desktop and apt
 # find: the program and icon the desktop entry names, the validators, the
-# dependencies, changelog, manual page, lintian, and the German --help/--version.
+# dependencies, changelog, manual page, licence, lintian, and the German
+# --help/--version.
 #   package_check.sh BUILD-DIR CPACK VERSION
 set -euo pipefail
 build=$1 cpack=$2 version=$3
@@ -45,6 +46,10 @@ top=$(zcat "$usr/share/doc/wellenzeiger/changelog.gz" | head -1)
 manual=$(zcat "$usr/share/man/man1/wellenzeiger.1.gz")
 grep -q "^\.SH BEZEICHNUNG" <<<"$manual" || fail "the manual page is not German"
 grep -q "\"wellenzeiger $version\"" <<<"$manual" || fail "the manual page names another version"
+echo "$manual" >"$work/manual"
+for said in "$usr/share/doc/wellenzeiger/copyright" "$metainfo" "$work/manual"; do
+    grep -q 'GPL-3.0-or-later' "$said" || fail "$said does not name the licence GPL-3.0-or-later"
+done
 
 lintian --fail-on error "$deb" || fail "lintian"
 

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The Windows program under wine on Xvfb with openbox, checked from outside
+# with the window system's tools: --version and --help; the three windows
+# (caption, frame inside the work area), the running animation, the wave
+# field, Ctrl+S into the pictures folder of a user "Jürgen", "Ende" with
+# status 0 and no failure in the log (but one without Qt's German texts);
+# then the silent installer, the installed program and the uninstaller. The
+# wine prefix stays in the cache.
+#   xvfb-run -a -s '-screen 0 1280x1024x24' tests/windows/wine_check.sh ZIP SETUP
+set -euo pipefail
+zip=$(realpath "$1") setup=$(realpath "$2")
+export WINEPREFIX=${WELLENZEIGER_CACHE:-$HOME/.cache/wellenzeiger}/wine-prefix
+run_exe() { wine "$exe"; }
+program=run_exe
+source "$(dirname "$0")/../smoke/common.sh"
+trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+# No Mono or Gecko to offer, no menu entries, and a home of the test's own.
+export USER=Jürgen HOME=$XDG_RUNTIME_DIR WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree=;mshtml=;winemenubuilder.exe='
+
+user=$WINEPREFIX/drive_c/users/Jürgen
+passed=0
+check() { # WHAT COMMAND...
+    "${@:2}" && echo "ok: $1" && passed=$((passed + 1)) && return
+    echo "FAILED: $1"; echo "$passed passed, 1 failed"; exit 1
+}
+# Openbox keeps the bottom 40 pixels free, as for the Windows taskbar, before
+# wine starts: it reads the work area once.
+export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR
+mkdir "$XDG_CONFIG_HOME/openbox"
+sed 's|<bottom>0</bottom>|<bottom>40</bottom>|' /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
+start_desktop
+check "the taskbar's place is kept free" root_property _NET_WORKAREA '= 0, 0, 1280, 984,'
+
+# Frames drawn by wine as by Windows, not by openbox: a 4-pixel border and a
+# 19-pixel caption around the client area. Windows 10 and 11 keep the resize
+# border invisible (left, right, bottom) and Qt places the visible frame;
+# wine draws that border: the frame the user sees is the window less it.
+if [ ! -f "$WINEPREFIX/complete" ]; then
+    rm -rf "$WINEPREFIX"
+    wine wineboot -i
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
+    wineserver -w
+    # The user's folders of the prefix's own, not links into the passing home.
+    find "$user" -maxdepth 1 -type l -exec sh -c 'rm "$1" && mkdir "$1"' - {} \;
+    touch "$WINEPREFIX/complete"
+fi
+visible='-4 -4 0 -4'
+click() { # WINDOW X Y in the client area
+    xdotool mousemove --window "$1" $(($2 + 4)) $(($3 + 23)) click 1
+}
+
+# From a folder with a non-ASCII name, as on a USB stick.
+unzip -q "$zip" -d "$XDG_RUNTIME_DIR/Stick Ä"
+exe=$(echo "$XDG_RUNTIME_DIR/Stick Ä"/wellenzeiger-*/wellenzeiger.exe)
+log=$user/AppData/Local/wellenzeiger/wellenzeiger.log
+rm -f "$log" "$user"/Pictures/wellenzeiger-*.png
+check "--version answers" grep -qx 'wellenzeiger [0-9.]*' <(wine "$exe" --version)
+check "--help answers in German" grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen an' <(wine "$exe" --help)
+
+differs() { ! compare -metric AE "$1" "$2" null: 2>/dev/null; }
+# Wave fronts cover the field: more than 10 % of the window is dark (the
+# controls alone make 1 %).
+field_drawn() {
+    import -window "$1" "$XDG_RUNTIME_DIR/field.png"
+    [ "$(convert "$XDG_RUNTIME_DIR/field.png" -colorspace gray -threshold 50% -negate \
+        -format '%[fx:mean > 0.1]' info:)" = 1 ]
+}
+start_program
+menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+check "menu window inside the work area" wait_for frame_fits "$menu" 0 "$visible"
+click "$menu" 116 100 # "Zeigerformalismus"
+phasor=$(find_window 'Superposition von Wellen - Phasenzeiger')
+check "phasor window: 0.99 of the work area" wait_for frame_fits "$phasor" 0.99 "$visible"
+click "$phasor" 72 24 # "Start W1/Menu"
+sleep 1
+import -window "$phasor" "$XDG_RUNTIME_DIR/1.png"
+sleep 0.5
+import -window "$phasor" "$XDG_RUNTIME_DIR/2.png"
+check "the animation runs" differs "$XDG_RUNTIME_DIR/1.png" "$XDG_RUNTIME_DIR/2.png"
+click "$phasor" 72 24 # "Menu"
+menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+click "$menu" 108 284 # "Huyghenssches Prinzip"
+huygens=$(find_window ' Huygen-Fresnel Prinzip und Zeigerdarstellung')
+check "Huygens window fills the work area" wait_for frame_fits "$huygens" 1 "$visible"
+check "the wave field is drawn" wait_for field_drawn "$huygens"
+xdotool windowactivate --sync "$huygens" key ctrl+s
+xdotool windowactivate --sync "$(find_window 'Bild speichern')" key Return
+saved() { compgen -G "$user/Pictures/wellenzeiger-huygens-*.png" >/dev/null; }
+check "Ctrl+S writes a PNG into the pictures folder" wait_for saved
+click "$huygens" 280 12 # "Menu"
+click "$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')" 104 516 # "Ende"
+check '"Ende" ends the program with status 0' wait "$pid"
+check "no failure reported" test ! -s "$log"
+rm -r "${exe%/*}/translations"
+wine "$exe" --version >/dev/null
+check "a failure goes to the log file" grep -q 'Qt-Übersetzung qtbase_de nicht gefunden' "$log"
+
+folder=$user/AppData/Local/Programs/Wellenzeiger
+link="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Wellenzeiger.lnk"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\wellenzeiger'
+registered() { wine reg query "$key" >/dev/null 2>&1; }
+installed() { test -f "$folder/wellenzeiger.exe" -a -f "$link" && registered; }
+removed() { test ! -e "$folder" -a ! -e "$link" && ! registered; }
+wine "$setup" /S
+check "the installer installs, links and registers" installed
+exe=$folder/wellenzeiger.exe
+start_program
+menu_shown() { find_window 'Huyghenssches Prinzip - Zeigerformalismus' >/dev/null; }
+check "the installed program starts" menu_shown
+wineserver -k
+wine "$folder/uninstall.exe" /S
+check "the uninstaller removes all it installed" wait_for removed
+echo "$passed passed, 0 failed"
