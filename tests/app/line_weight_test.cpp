@@ -78,6 +78,7 @@ TEST_F(AppTest, StillPicturesAreDrawnAgainInTheNewWeight) {
     record(*phasor.Picture2);
     app->changeLineWeight(3);
     EXPECT_TRUE(phasor.Picture2->drawLog().empty());
+    leftClick(phasor.Picture1);
     runFrames(1);
     record(*phasor.Picture2);
     app->changeLineWeight(1);
