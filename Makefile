@@ -52,10 +52,11 @@ bench: build
 	bench/run.sh build
 
 # Injects each fault of tests/faults.tsv into a scratch copy of the tree and
-# runs the suite against it (ONLY=id1,pattern* for a subset). Takes a while;
-# not part of `make test`.
+# runs the suite against it (ONLY=id1,pattern* for a subset). Not part of
+# `make test`; ccache makes its rebuilds quicker.
 .PHONY: faults
-faults: build
+faults:
+	EXTRA_PACKAGES=ccache scripts/setup
 	scripts/faults '$(ONLY)'
 
 # Windows x64: wellenzeiger-<version>-windows-x64.zip and

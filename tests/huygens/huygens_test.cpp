@@ -65,6 +65,10 @@ TEST_F(AppTest, HuygensLayoutAsDesigned) {
                               bar->pageStep()}),
                   range);
     EXPECT_FALSE(form.Picture1->Visible() || form.Picture3->Visible());
+    // The labels' bold 9.75 points in pixels; the frame white like the window.
+    EXPECT_EQ(std::tuple(form.Label1->font().pixelSize(), form.Frame1->font().pixelSize(),
+                         form.Frame1->palette().color(QPalette::Window).rgb()),
+              std::tuple(13, 13, ui::WindowBackground));
 
     // Scales: the field, the plot, the phasor box with (0, 0) 600 units from
     // its left and 500 from its top, y up.
@@ -122,19 +126,21 @@ TEST_F(AppTest, SlidersRedrawTheFieldToStay) {
         EXPECT_EQ(std::tuple(form.Text2->Text(), form.Text3->Text()),
                   std::tuple(QString::number(sources), QString::number(form.HScroll3->value())));
         EXPECT_EQ(window.drawLog().front().op, Op::Cls);
+        EXPECT_TRUE(isLine(callsOf(window, Op::Line)[0], 0, 0, 3800, 0, ui::WindowText, 1)); // axis
         EXPECT_EQ(countOf(window, Op::Circle), rings * sources) << value;
         const auto dots = callsOf(window, Op::PSet); // top first, pen 5
         ASSERT_EQ(dots.size(), size_t(sources));
         EXPECT_TRUE(drawn(dots.back(), Op::PSet, 0, 25.0 * (sources - 1), 0, 25.0 * (sources - 1),
                           ui::WindowText, 5));
     }
-    // A slider takes the drawings over the field with it, and the field stays.
+    // A slider takes the old field and what was drawn over it; the new field stays.
     form.Form_MouseDown(2, 0, 1000, 0);
     ASSERT_EQ(shownAt(window, 1000, -1400), red);
-    form.HScroll3->setValue(110);
+    form.HScroll2->setValue(2);
     EXPECT_NE(shownAt(window, 1000, -1400), red);
     EXPECT_FALSE(form.Picture3->Visible());
-    EXPECT_EQ(shownAt(window, 0, 50), ui::WindowText); // a source dot
+    EXPECT_EQ(shownAt(window, 0, 200), ui::WindowBackground); // a dot of the 13 sources
+    EXPECT_EQ(shownAt(window, 0, 50), ui::WindowText);        // a source dot
     window.Cls();
     EXPECT_EQ(shownAt(window, 0, 50), ui::WindowText);
 }
@@ -145,6 +151,7 @@ TEST_F(AppTest, LeftClickOnASourceShowsRaysChainAndColumn) {
     record(*form.Picture3);
     form.Form_MouseDown(1, 0, 0, -150); // on source 0: distances 0, 50, 100, ... 300
     EXPECT_TRUE(form.Picture3->Visible());
+    EXPECT_NEAR(form.Picture3->Left(), 0, 1e-6); // the box opens at the point
     const auto& rays = form.window().drawLog();
     ASSERT_EQ(rays.size(), 7u); // the window is not cleared first
     for (int i = 0; i < 7; ++i)

@@ -40,18 +40,19 @@ TEST_F(AppTest, FirstFrameWithTheDefaults) {
     const long before = ui::eventProcessingCount();
     runFrames(1);
     EXPECT_EQ(ui::eventProcessingCount() - before, 201); // 2 a wave point, 2 for the box, 1 pause
-    EXPECT_NEAR(f.sin1, sin1, 1e-3);
-    EXPECT_NEAR(f.cos1, cos1, 1e-3);
-    EXPECT_NEAR(f.sin2, sin2, 1e-3);
-    EXPECT_NEAR(f.cos2, cos2, 1e-3);
 
     const auto& waves = f.Picture1->drawLog();
     ASSERT_EQ(waves.size(), 1u + 99 * 4 + 3);
     EXPECT_TRUE(isLine(waves[0], 1500, 180, 1500, 180 + sin1, green, 4));
-    // Point 0: the erase strip of the first row, then W1's grey bar (phase 7k = -pi/2).
+    // Point 0: the erase strips of the three rows, then W1's grey bar (phase 7k = -pi/2).
     EXPECT_TRUE(isLine(waves[1], 0, 80, 0, 280, white, 5));
+    EXPECT_TRUE(isLine(waves[2], 0, 320, 0, 520, white, 5));
+    EXPECT_TRUE(isLine(waves[3], 0, 580, 0, 980, white, 5));
     EXPECT_TRUE(isLine(waves[4], 0, 180, 0, 80, grey, 2));
+    // Point 99's bar: phase 106k, a quarter turn ahead of W1 at the probe point.
+    EXPECT_TRUE(isLine(waves[396], 2970, 180, 2970, 180 + cos1, grey, 2));
     EXPECT_TRUE(isLine(waves[397], 1500, 180, 1500, 180 + sin1, white, 6));
+    EXPECT_TRUE(isLine(waves[398], 1500, 420, 1500, 420 + sin2, white, 6));
     EXPECT_TRUE(isLine(waves[399], 1500, 780, 1500, 780 + sin1 + sin2, white, 6));
 
     // W1's pointer alone; the first line keeps the layout's pen.
@@ -61,7 +62,9 @@ TEST_F(AppTest, FirstFrameWithTheDefaults) {
     EXPECT_EQ(box[0].op, Op::Cls);
     EXPECT_TRUE(isLine(box[1], 0, 0, x1, y1, green, 1));
     EXPECT_TRUE(drawn(box[2], Op::Circle, 0, 0, 60, 0, olive, 1));
+    EXPECT_TRUE(isLine(box[3], 130, 150, 130, -150, grey, 1));
     EXPECT_TRUE(isLine(box[4], x1, y1, 130, y1, grey, 1));
+    EXPECT_TRUE(isLine(box[5], 0, 0, 130, 0, grey, 1));
     EXPECT_TRUE(isLine(box[6], 135, 0, 135, y1, green, 3));
 }
 
@@ -75,6 +78,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
         f.sumHidden = !sum;
         for (const int mode : {1, 0}) { // to the vector sum and back, with its button
             leftClick(f.Command4);
+            f.timePhase = 0; // the first frame's values
             record(*f.Picture1);
             record(*f.Picture2);
             runFrames(1);
@@ -84,17 +88,31 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
                 EXPECT_EQ(circle.width, 1); // thin, though the last frame left pen 3
         }
     }
-    // The vector sum of the first frame, the pointers at right angles.
+    // Both waves and the sum: the probe bars, point 0's sum (W1 at -pi/2, W2 at 0), W2's pointer.
+    const auto& waves = f.Picture1->drawLog();
+    EXPECT_TRUE(isLine(waves[1], 1500, 420, 1500, 420 + sin2, blue, 4));
+    EXPECT_TRUE(isLine(waves[2], 1500, 780, 1500, 780 + sin1 + sin2, red, 4));
+    EXPECT_TRUE(isLine(waves[8], 0, 780, 0, 680, grey, 2));
+    const auto& box = f.Picture2->drawLog();
+    const double x1 = 0.6 * cos1, y1 = 0.6 * sin1, x2 = 0.6 * cos2, y2 = 0.6 * sin2;
+    EXPECT_TRUE(isLine(box[2], 0, 0, x2, y2, blue, 3));
+    EXPECT_TRUE(isLine(box[6], x2, y2, 130, y2, grey, 1));
+    EXPECT_TRUE(isLine(box[9], 125, 0, 125, y2, blue, 3));
+
+    // The vector sum, the pointers at right angles.
     leftClick(f.Command4);
     f.timePhase = 0;
     record(*f.Picture2);
     runFrames(1);
-    const auto& box = f.Picture2->drawLog();
-    const double x1 = 0.6 * cos1, y1 = 0.6 * sin1, sx = x1 + 0.6 * cos2, sy = y1 + 0.6 * sin2;
+    const double sx = x1 + x2, sy = y1 + y2;
     EXPECT_TRUE(isLine(box[1], 0, 0, x1, y1, green, 3));
     EXPECT_TRUE(isLine(box[2], x1, y1, sx, sy, blue, 3));
     EXPECT_TRUE(isLine(box[3], sx, sy, 0, 0, red, 3));
+    EXPECT_TRUE(isLine(box[4], 135, 0, 135, sy, red, 3));
     EXPECT_TRUE(drawn(box[5], Op::Circle, 0, 0, 84.853, 0, lightGrey, 1));
+    EXPECT_TRUE(isLine(box[6], 130, 150, 130, -150, grey, 1));
+    EXPECT_TRUE(isLine(box[7], x1, y1, 130, y1, grey, 1));
+    EXPECT_TRUE(isLine(box[10], 125, 0, 125, y1, green, 3));
     EXPECT_TRUE(isLine(box[11], 130, y1, 130, sy, blue, 3));
 }
 

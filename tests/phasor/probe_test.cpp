@@ -53,6 +53,7 @@ TEST_F(AppTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {
 
     mousePress(f.Picture1, Qt::LeftButton, at); // the height does not matter
     EXPECT_EQ(f.probeIndex, 10);
+    EXPECT_EQ(f.Picture2->drawLog()[1].width, 3); // the still pointers' pen
     EXPECT_NEAR(f.Picture2->Left(), 10 * 39.5 - 920, 1e-9);
     mouseMove(f.Picture1, {-f.Picture1->width() / 5, 100}, Qt::LeftButton); // past the edge
     EXPECT_LT(f.probeIndex, -10);
@@ -66,7 +67,8 @@ TEST_F(AppTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {
 TEST_F(AppTest, StillPointerPictureOfTheLastFrame) {
     Form2& f = openPhasor();
     record(*f.Picture2);
-    f.Picture1_MouseDown(1, 0, 1500, 0);
+    f.probeIndex = 49;
+    leftClick(f.Command5);
     // Before any frame the last frame's time is -1/28: W1 at 57k - 1/28.
     const double c1 = 96.636, s1 = -25.719, c2 = 25.719, s2 = 96.636;
     auto box = f.Picture2->drawLog();
@@ -74,19 +76,22 @@ TEST_F(AppTest, StillPointerPictureOfTheLastFrame) {
     EXPECT_EQ(box[0].op, Op::Cls);
     EXPECT_TRUE(isLine(box[1], 0, 0, c1, s1, stillWave1, 3));
     EXPECT_TRUE(drawn(box[2], Op::Circle, 0, 0, 100, 0, olive, 1));
+    EXPECT_TRUE(isLine(box[3], 130, 150, 130, -150, grey, 1));
     EXPECT_TRUE(isLine(box[4], c1, s1, 130, s1, grey, 1));
+    EXPECT_TRUE(isLine(box[5], 0, 0, 130, 0, grey, 1));
     EXPECT_TRUE(isLine(box[6], 133, 0, 133, s1, stillWave1, 3));
 
     // With W2, and in the vector-sum mode too, the same picture; the arrows
     // stop at 2 and 98 but still redraw.
-    f.Command2_Click();
-    f.Command4_Click();
+    leftClick(f.Command2);
+    leftClick(f.Command4);
     f.probeIndex = 51;
     record(*f.Picture2);
-    f.Command6_Click();
+    leftClick(f.Command6);
     box = f.Picture2->drawLog();
     ASSERT_EQ(box.size(), 10u);
     EXPECT_TRUE(isLine(box[2], 0, 0, c2, s2, stillWave2, 3));
+    EXPECT_TRUE(isLine(box[6], c2, s2, 130, s2, grey, 1));
     EXPECT_TRUE(isLine(box[9], 127, 0, 127, s2, stillWave2, 3));
     const std::tuple<ui::Integer, bool, ui::Integer> steps[] = {{98, true, 98},   {97, true, 98},
                                                                 {2, false, 2},    {3, false, 2},
@@ -94,7 +99,7 @@ TEST_F(AppTest, StillPointerPictureOfTheLastFrame) {
     for (const auto& [from, right, to] : steps) {
         f.probeIndex = from;
         record(*f.Picture2);
-        right ? f.Command5_MouseDown(1, 0, 0, 0) : f.Command6_Click();
+        leftClick(right ? f.Command5 : f.Command6);
         EXPECT_EQ(f.probeIndex, to) << from;
         EXPECT_NEAR(f.Picture2->Left(), to * 39.5 - 920, 1e-9);
         EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 1);
@@ -129,17 +134,22 @@ TEST_F(AppTest, WavelengthAndShiftRedrawTheStillRowsReversed) {
     const auto& waves = f.Picture1->drawLog();
     ASSERT_EQ(waves.size(), 400u);
     EXPECT_TRUE(isLine(waves[0], 0, 80, 0, 280, ui::WindowText, 1));
+    EXPECT_TRUE(isLine(waves[1], 0, 320, 0, 520, ui::WindowText, 1));
     EXPECT_TRUE(isLine(waves[2], 0, 580, 0, 980, ui::WindowText, 1));
     EXPECT_TRUE(isLine(waves[3], 0, 180, 0, 180 - 77.863, white, 1));
     ASSERT_EQ(f.Picture2->drawLog().size(), 1u);
     EXPECT_EQ(f.Picture2->drawLog()[0].op, Op::Cls);
+    EXPECT_EQ(shownAt(*f.Picture2, 0, 0), ui::WindowBackground);
 
-    // With W2 and the sum: their bars too; the shift keeps phaseStep.
+    // With W2 and the sum: their bars too; the shift keeps phaseStep. Half a
+    // wavelength of shift: W2 at -1/20 and a sum of nothing.
     f.Command2_Click();
     f.Command3_Click();
     record(*f.Picture1);
-    f.HScroll3->setValue(0);
-    EXPECT_EQ(f.Text2->Text(), "0");
+    f.HScroll3->setValue(10);
+    EXPECT_EQ(f.Text2->Text(), "10");
     EXPECT_NEAR(f.phaseStep, 0.05, 1e-7);
     EXPECT_EQ(waves.size(), 600u);
+    EXPECT_TRUE(isLine(waves[4], 0, 420, 0, 420 - 4.998, white, 1));
+    EXPECT_TRUE(isLine(waves[5], 0, 780, 0, 780, white, 1));
 }

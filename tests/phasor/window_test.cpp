@@ -58,6 +58,10 @@ TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
                                                {f.Label8->Top() + f.Label8->Height(), 140}};
     for (const auto& [edge, expected] : edges)
         EXPECT_NEAR(edge, expected, 1e-9);
+    // Fonts in pixels: bold 9.75 points, the window's 8.25 and the arrows' 12.
+    EXPECT_EQ((std::array{f.Command1->font().pixelSize(), f.Label3->font().pixelSize(),
+                          f.Text1->font().pixelSize(), f.Command5->font().pixelSize()}),
+              (std::array{13, 11, 11, 16}));
 }
 
 TEST_F(AppTest, PhasorLoadPlacesAndScalesItsPictures) {
@@ -72,6 +76,15 @@ TEST_F(AppTest, PhasorLoadPlacesAndScalesItsPictures) {
     };
     expectPlaced(*f.Picture1, {10, 1350, 3950, 1500, -10, 0, 3000, 1000});
     expectPlaced(*f.Picture2, {1055, 50, 1020, 1303, -150, -140, 300, 280});
+    // In pixels: 0.99 of the work area, 1901 x 1069, at its top left, 3000 units each way.
+    EXPECT_EQ(std::tuple(f.Left(), f.Top(), f.Picture2->geometry()),
+              std::tuple(0.0, 0.0, QRect(669, 18, 646, 464)));
+    // The window and its number boxes grey, the pictures and their labels white; black borders.
+    EXPECT_EQ((std::array{f.window().BackColor(), f.Text1->palette().base().color().rgb(),
+                          f.Picture1->BackColor(), f.Label4->palette().window().color().rgb(),
+                          f.Picture2->grab().toImage().pixel(0, 0)}),
+              (std::array{ui::RGB(224, 224, 224), ui::RGB(224, 224, 224), ui::WindowBackground,
+                          ui::WindowBackground, ui::RGB(0, 0, 0)}));
     // The rest of the state shows in what the first frame draws.
 }
 
@@ -83,9 +96,9 @@ TEST_F(AppTest, PhasorModeButtonsToggleTheirCaptions) {
             {f.Label6->Caption(), f.Label7->Caption(), f.Label8->Caption(), f.Command4->Caption()});
     };
     for (const bool on : {true, false}) {
-        f.Command2_Click();
-        f.Command3_Click();
-        f.Command4_Click();
+        leftClick(f.Command2);
+        leftClick(f.Command3);
+        leftClick(f.Command4);
         EXPECT_EQ(captions(),
                   on ? QStringList({"on", "on", "Vektorsumme W1 + W2", "Zeiger W1 und W2"})
                      : QStringList({"off", "off", "Zeiger W1 und W2", "Vektorsumme W1 + W2"}));
