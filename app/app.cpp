@@ -63,7 +63,3 @@ void App::changeLineWeight(int weight) {
             ui::runHandler([form] { form->LineWeight_Change(); },
                            form->handlerName("LineWeight_Change"));
 }
-
-bool App::created(const ui::Form* form) const {
-    return form && (form == form1_.get() || form == form2_.get() || form == form3_.get());
-}

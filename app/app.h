@@ -26,7 +26,6 @@ public:
     void unloadAll() override; // Form1, Form2 and Form3, in this order
     void changeLineWeight(int weight) override;
 
-    bool created(const ui::Form* form) const;
     bool form2Created() const { return form2_ != nullptr; }
     bool form3Created() const { return form3_ != nullptr; }
 

@@ -33,13 +33,6 @@ ChainTip subtractPhasor(ChainTip tip, ui::Single phase) {
             ui::toSingle(tip.y - phasorLength * std::sin(static_cast<double>(phase)))};
 }
 
-ChainTip chainSum(const std::vector<ui::Single>& phases) {
-    ChainTip tip;
-    for (const ui::Single phase : phases)
-        tip = addPhasor(tip, phase);
-    return tip;
-}
-
 ui::Single amplitudeOf(ChainTip tip) {
     const double y = tip.y;
     return ui::toSingle(std::sqrt(y * y + tip.x * tip.x));

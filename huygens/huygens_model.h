@@ -5,7 +5,6 @@
 
 #include "ui/numeric.h"
 
-#include <vector>
 
 namespace huygens {
 
@@ -35,9 +34,6 @@ struct ChainTip {
 // One phasor of the given phase appended to the chain, or taken away from it.
 ChainTip addPhasor(ChainTip tip, ui::Single phase);
 ChainTip subtractPhasor(ChainTip tip, ui::Single phase);
-
-// The tip of the chain of all phasors, starting at the origin.
-ChainTip chainSum(const std::vector<ui::Single>& phases);
 
 // The length of the resultant from the origin to the tip.
 ui::Single amplitudeOf(ChainTip tip);

@@ -11,7 +11,7 @@
 namespace ui {
 
 struct UnloadedError : RuntimeError {
-    UnloadedError() : RuntimeError("the window is not loaded") {}
+    UnloadedError() : RuntimeError("Fenster nicht geladen") {}
 };
 
 template <typename T> class ControlPtr {
