@@ -11,6 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
+# The manual page and changelog compressed afresh: a build may hold only the program.
+cmake --build "$build" --target compressed_docs >/dev/null
 (umask 022 && "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null)
 deb=$work/out/wellenzeiger_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb") but: $(ls "$work/out")"
