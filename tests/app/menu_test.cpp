@@ -2,24 +2,6 @@
 
 #include "app/form1.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-
-namespace {
-
-// The program has ended after every loaded window began unloading, and no
-// window shows.
-void expectShutDown(App& app) {
-    EXPECT_TRUE(ui::programEnded());
-    for (ui::Form* form :
-         std::initializer_list<ui::Form*>{&app.form1(), &app.form2(), &app.form3()})
-        EXPECT_TRUE(form->unloading() || !form->loaded()) << form->caption().toStdString();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        EXPECT_FALSE(window->isVisible());
-}
-
-} // namespace
-
 TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
     Form1& menu = app->form1();
     ASSERT_TRUE(menu.visible());
@@ -52,19 +34,6 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
     EXPECT_EQ(std::tuple(menu.Label1->font().pixelSize(), menu.Label2->font().pixelSize()),
               std::tuple(24, 16));
     EXPECT_EQ(menu.Command1->nextInFocusChain(), menu.Command2); // tab order as laid out
-}
-
-TEST_F(AppTest, ClosingTheHuygensWindowUnloadsTheOthersInOrderAndEnds) {
-    leftClick(app->form1().Command2);
-    leftClick(app->form1().Command1); // the menu is hidden but its button still works
-    ASSERT_TRUE(app->form3().visible());
-    QCloseEvent close;
-    QApplication::sendEvent(&app->form3().window(), &close);
-    expectShutDown(*app);
-    // The phasor window unloads completely inside the menu's unload, which
-    // then ends the program.
-    EXPECT_TRUE(app->form1().unloading());
-    EXPECT_FALSE(app->form2().loaded());
 }
 
 TEST_F(AppTest, DemonstrationWindowsOpenOnceAndComeBackWithTheirState) {
