@@ -5,10 +5,8 @@
 
 #include <QCoreApplication>
 
-// The riskiest path for the windows' lifetimes: "Ende" on the menu window
-// while the phasor animation finishes its last frame after "Menu". The
-// phasor window unloads with its animation still on the stack; the sanitizer
-// build sees any use of what its deletion destroyed.
+// The phasor window unloads with its animation still on the stack: the
+// sanitizer build sees any use of what its deletion destroyed.
 TEST_F(AppTest, EndeWhileTheAnimationFinishesItsLastFrameAfterMenu) {
     Form1& menu = app->form1();
     leftClick(menu.Command2);

@@ -1,7 +1,3 @@
-// The projector setting: its keys in every window, the still pictures drawn
-// again at once, the weight kept between runs, and settings files that
-// cannot be used left as they are.
-
 #include "../support/support.h"
 
 #include "app/form1.h"
@@ -56,12 +52,8 @@ TEST_F(AppTest, WeightKeysWorkInEveryWindowAndAreKept) {
     EXPECT_EQ(weightAfter({Qt::Key_Plus, Qt::Key_Plus}), 3);
     EXPECT_TRUE(read(settingsFile()).contains("Linienstaerke=3"));
     typeKey(Qt::Key_F1);
-    EXPECT_TRUE(app->form3()
-                    .window()
-                    .findChild<QDialog*>("helpWindow")
-                    ->findChild<QLabel*>()
-                    ->text()
-                    .contains("jetzt dreifach"));
+    const auto* help = app->form3().window().findChild<QDialog*>("helpWindow");
+    EXPECT_TRUE(help->findChild<QLabel*>()->text().contains("jetzt dreifach"));
     QApplication::setActiveWindow(&app->form3().window());
     EXPECT_EQ(weightAfter({Qt::Key_0}), 1);
 }

@@ -1,5 +1,4 @@
-// Saving and copying what a window shows, saving the amplitude table and the
-// help windows, driven through the keys. Runs at device pixel ratio 1 and 2.
+// Saving, copying and help, through the keys. Runs at device pixel ratio 1 and 2.
 
 #include "../support/support.h"
 
@@ -14,16 +13,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 namespace {
-
-int ratio() {
-    return static_cast<int>(QGuiApplication::primaryScreen()->devicePixelRatio());
-}
 
 // The dialog a key opened, once the window has shown what was drawn (waits up to a second).
 template <typename Dialog> Dialog* dialogOf(QWidget& window) {
@@ -72,14 +66,12 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     EXPECT_EQ(dialog->windowTitle(), "Bild speichern");
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal); // the rest of the program goes on
     const QString proposed = dialog->selectedFiles().value(0);
-    EXPECT_TRUE(QRegularExpression(R"(/wellenzeiger-huygens-\d{4}-\d\d-\d\d-\d{6}\.png$)")
-                    .match(proposed)
-                    .hasMatch())
+    EXPECT_TRUE(proposed.contains(QRegularExpression(R"(/wellenzeiger-huygens-[-\d]{17}\.png$)")))
         << proposed.toStdString();
     choose(dialog, path("feld.png"));
     // The picture is the window as drawn, without the keyboard's cursor on the field.
     const QImage drawn = rgb(ui::Surface::pictureOf(window));
-    ASSERT_EQ(drawn.size(), window.size() * ratio());
+    ASSERT_EQ(drawn.size(), window.size() * window.devicePixelRatio());
     EXPECT_TRUE(rgb(QImage(path("feld.png"))) == drawn);
     EXPECT_FALSE(rgb(window.grab().toImage()) == drawn);
 
@@ -120,10 +112,11 @@ TEST_F(Keeping, PictureOfTheRunningAnimationIsTheFrameOnScreen) {
     EXPECT_TRUE(dialog->selectedFiles().value(0).contains("/wellenzeiger-zeiger-"));
     choose(dialog, path("zeiger.png"));
     const QImage picture = rgb(QImage(path("zeiger.png")));
-    ASSERT_EQ(picture.size(), phasor.window().size() * ratio());
+    const int ratio = phasor.window().devicePixelRatio();
+    ASSERT_EQ(picture.size(), phasor.window().size() * ratio);
     EXPECT_TRUE(picture == shown);
     const QImage box =
-        picture.copy(QRect(phasor.Picture2->pos() * ratio(), phasor.Picture2->size() * ratio()));
+        picture.copy(QRect(phasor.Picture2->pos() * ratio, phasor.Picture2->size() * ratio));
     int coloured = 0; // the pointers, over the white box
     for (int y = 0; y < box.height(); ++y)
         for (int x = 0; x < box.width(); ++x)

@@ -1,6 +1,5 @@
-// "MS Sans Serif" comes out as an installed sans-serif family at 96/72 pixels
-// per point. With the family, the sizes, the texts and the boxes pinned, every
-// text of the three windows fits its box as it did when it was laid out.
+// "MS Sans Serif" is an installed sans-serif family at 96/72 pixels a point:
+// with it, every text of the windows fits its box as it was laid out.
 
 #include "ui/form.h"
 

@@ -1,7 +1,4 @@
-// Runs at device pixel ratio 1 and 2: the pictures have the device's
-// resolution, pens and dots are `ratio` times as wide and stand where the
-// scale puts them, and at ratio 2 the picture is drawn at that resolution,
-// not blown up.
+// Runs at device pixel ratio 1 and 2.
 
 #include "../support/support.h"
 
@@ -26,12 +23,10 @@ int darkRun(const QImage& image, QPoint at, QPoint step) {
 
 } // namespace
 
-// Pens are `ratio` times `weight` as wide: the device's pixels, times the
-// projector's line weight.
 TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     const int ratio = static_cast<int>(QGuiApplication::primaryScreen()->devicePixelRatio());
-    // Pens 1 to 6 in the Huygens plot, one unit a logical pixel: a level
-    // line, an upright line and a dot each, then a circle with pen 3.
+    // Pens 1 to 6 are `ratio` times `weight` as wide: a level line, an upright
+    // line and a dot each in the Huygens plot, one unit a pixel; a circle with pen 3.
     ui::PictureBox& plot = *openHuygens().Picture1;
     plot.setScaleLeft(0);
     plot.setScaleWidth(plot.innerRect().width());
@@ -67,9 +62,8 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     }
 }
 
-// At triple weight the animation, a drag and a scan erase what they drew as
-// completely as at normal weight: a frame shows what the same frame showed
-// on an empty picture, and the released button leaves the field alone.
+// At triple weight a frame shows what the same frame showed on an empty
+// picture, and a drag and a scan leave the field as it was.
 TEST_F(AppTest, ThickLinesLeaveNothingBehind) {
     app->changeLineWeight(3);
     Form2& phasor = openPhasor();

@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# Builds and unpacks the Debian package and checks what a desktop and apt
-# find: the program and icon the desktop entry names, the validators, the
-# dependencies, changelog, manual page, licence, lintian, and the German
-# --help/--version.
+# Builds and unpacks the Debian package and checks what a desktop and apt find.
 #   package_check.sh BUILD-DIR CPACK VERSION
 set -euo pipefail
 build=$1 cpack=$2 version=$3

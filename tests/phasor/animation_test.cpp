@@ -1,7 +1,5 @@
-// The animation: what one frame draws, in which order and with which pens,
-// how the waves travel over many frames, and how handlers nested in its event
-// processing act. Expected values come from the defaults: wavelength 28,
-// shift 7, probe point 50, amplitude 100.
+// Expected values come from the defaults: wavelength 28, shift 7, probe point
+// 50, amplitude 100.
 
 #include "../support/support.h"
 

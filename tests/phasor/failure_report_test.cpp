@@ -2,8 +2,7 @@
 
 #include "phasor/form2.h"
 
-// A failing step loses only its own drawing; each failure is printed once,
-// naming where it happened, however often it recurs; the window goes on.
+// A failing step loses only its own drawing; each failure is printed once.
 TEST_F(AppTest, FailingStepsLoseOnlyThemselvesAndArePrintedOnceEach) {
     Form2& form = openPhasor();
     testing::internal::CaptureStderr();

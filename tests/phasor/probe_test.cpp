@@ -1,6 +1,3 @@
-// The probe point under the mouse and the arrow buttons, the still pointer
-// picture, and the three sliders.
-
 #include "../support/support.h"
 
 #include "phasor/form2.h"
@@ -14,9 +11,8 @@ constexpr ui::Colour stillWave1 = ui::RGB(128, 255, 0), stillWave2 = ui::RGB(0, 
                      white = ui::RGB(255, 255, 255);
 } // namespace
 
-// Tab reaches the wave picture, which shows the focus with a frame; there
-// the arrows step like the buttons, within 2 to 98, Home and End go to the
-// first and the last point, and while stopped each key shows the pointers.
+// Tab reaches the wave picture, which shows the focus; the arrows step like
+// the buttons, and while stopped each key shows the pointers.
 TEST_F(AppTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
     Form2& f = openPhasor();
     leftClick(f.Text1);

@@ -1,6 +1,3 @@
-// The phasor window's controls, its state after loading, the mode buttons
-// and the way back to the menu.
-
 #include "../support/support.h"
 
 #include "phasor/form2.h"
@@ -85,7 +82,6 @@ TEST_F(AppTest, PhasorLoadPlacesAndScalesItsPictures) {
                           f.Picture2->grab().toImage().pixel(0, 0)}),
               (std::array{ui::RGB(224, 224, 224), ui::RGB(224, 224, 224), ui::WindowBackground,
                           ui::WindowBackground, ui::RGB(0, 0, 0)}));
-    // The rest of the state shows in what the first frame draws.
 }
 
 // The buttons set the flags the frames read (see the animation tests) and these captions.

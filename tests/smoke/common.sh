@@ -68,11 +68,9 @@ close_and_expect_clean_end() {
 
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
-# The frame (the window and its _NET_FRAME_EXTENTS) as the window system sees
-# it must lie inside the screen and the work area (_NET_WORKAREA), with its top
-# left at the work area's; with a FRACTION above 0 its size must be that
-# fraction of the work area, to the pixel. EXTENTS (left right top bottom)
-# replace the window's _NET_FRAME_EXTENTS. WINDOW FRACTION [EXTENTS]
+# WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
+# or EXTENTS: left right top bottom) lies inside the work area, at its top
+# left; with a FRACTION above 0 it is that fraction of the work area's size.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")

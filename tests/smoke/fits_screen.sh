@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Checks the frames of the menu window and of the window a menu button opens
-# (a FRACTION of the work area, 0 for none), optionally under a top panel,
-# then closes that window: the program must end cleanly and silently.
+# The frames of the menu window and of the window a menu button opens (a
+# FRACTION of the work area, 0 for none); closing it ends the program cleanly.
 #   fits_screen.sh PROGRAM PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
 program=$1 panel=$2 panel_height=$3 x=$4 y=$5 caption=$6 fraction=$7

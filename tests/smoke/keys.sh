@@ -1,12 +1,6 @@
 #!/usr/bin/env bash
-# Real key presses where a user makes them: F1 and Esc; Ctrl+C after a click
-# into a number box and into the wave field leaves a PNG of the window on the
-# clipboard; Ctrl+S during the phasor animation; Ctrl+Shift+S during a scan
-# answers with a message and writes nothing, after it saves the table; F1 then
-# "Menu" leaves no help on screen; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the
-# circles' weight; the arrows, Home and End in the wave picture, and the
-# arrows, Enter, Esc and Shift+Enter in the wave field, reached with Tab. The
-# program must say nothing.
+# Every key of the program pressed on a real keyboard, after the clicks a user
+# makes first. The program must say nothing.
 #   tests/smoke/keys.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -25,12 +19,14 @@ click() { # WINDOW X Y [BUTTON]
 keys() { # WINDOW KEYS...: the keyboard focus to the window, then the keys
     xdotool windowfocus --sync "$1" sleep 0.3 key "${@:2}"
 }
-help_works() { # WINDOW CAPTION: F1 opens the window's help, Esc closes it
+# WINDOW CAPTION [X Y]: F1 opens the window's help; Esc, or the window's
+# "Menu" button at X Y, closes it.
+help_works() {
     keys "$1" F1
     local help
     help=$(find_window "Hilfe: ${2# }") || fail "F1 in \"$2\" shows no help window"
-    keys "$help" Escape
-    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "Esc leaves the help of \"$2\" open"
+    if [ $# -eq 4 ]; then click "$1" "$3" "$4"; else keys "$help" Escape; fi
+    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "the help of \"$2\" stays (${3:-Esc})"
 }
 save_as_proposed() { # CAPTION FILE-PATTERN: the save dialog's proposal taken with Return
     local dialog
@@ -50,12 +46,6 @@ copied_picture_is() { # WINDOW: Ctrl+C put a PNG of the window's size on the cli
     xclip -selection clipboard -t image/png -o >"$png"
     [ "$(identify -format %wx%h "$png")" = "$(size_of "$1")" ] || fail "the copied picture is not the window"
     xclip -selection clipboard -i /dev/null # empty again for the next check
-}
-help_goes_with() { # WINDOW CAPTION X Y: F1, then the window's "Menu" button at X Y
-    keys "$1" F1
-    find_window "Hilfe: ${2# }" >/dev/null || fail "F1 in \"$2\" shows no help window"
-    click "$1" "$3" "$4"
-    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "the help of \"$2\" stays after \"Menu\""
 }
 
 shot() { import -window "$1" "$HOME/shot.png"; }
@@ -90,9 +80,8 @@ sleep 1
 help_works "$phasor" "$phasor_title"
 click "$phasor" 148 145
 copied_picture_is "$phasor"
-# From the number box, Tab to the wave picture (past the other number boxes and
-# the two arrow buttons): Right moves the probe point, the phasor box with it,
-# Left back; End and Home take the box out of the window to either side.
+# Tab to the wave picture: Right moves the probe point and the phasor box, Left
+# back; End and Home take the box out of the window to either side.
 box_left() { # the first column of the phasor box in row 100 (none: out of sight)
     sleep 0.5
     shot "$phasor"
@@ -112,30 +101,24 @@ sleep 1
 keys "$phasor" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-zeiger-*.png"
 file "$HOME"/Pictures/wellenzeiger-zeiger-*.png | grep -q "PNG image data" || fail "no PNG"
-help_goes_with "$phasor" "$phasor_title" 72 24 # "Menu": back to the menu
+help_works "$phasor" "$phasor_title" 72 24 # "Menu": back to the menu
 
 # The Huygens window: a click into the field, then a scan.
 menu=$(find_window "$menu_title")
 click "$menu" 108 284
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
 sleep 3
-# Strg+Plus twice: the circles three times as thick; Strg+0: back to normal.
-shot "$huygens"
-thin=$(dark_pixels 300 300 500 300)
-keys "$huygens" ctrl+plus ctrl+plus
-sleep 1
-shot "$huygens"
-thick=$(dark_pixels 300 300 500 300)
+# Strg+Plus twice: the circles three times as thick; Strg+Minus: twice;
+# Strg+0: back to normal.
+dark_after() { # KEYS...: the dark pixels of a part of the field after the keys
+    [ $# -eq 0 ] || { keys "$huygens" "$@"; sleep 1; }
+    shot "$huygens"
+    dark_pixels 300 300 500 300
+}
+thin=$(dark_after) thick=$(dark_after ctrl+plus ctrl+plus) double=$(dark_after ctrl+minus)
 [ "$thick" -ge $((2 * thin)) ] || fail "Strg+Plus leaves the circles thin ($thin, then $thick)"
-keys "$huygens" ctrl+minus
-sleep 1
-shot "$huygens"
-double=$(dark_pixels 300 300 500 300)
 [ "$double" -gt "$thin" ] && [ "$double" -lt "$thick" ] || fail "Strg+Minus: $double dark pixels"
-keys "$huygens" ctrl+0
-sleep 1
-shot "$huygens"
-[ "$(dark_pixels 300 300 500 300)" = "$thin" ] || fail "Strg+0 does not go back to normal"
+[ "$(dark_after ctrl+0)" = "$thin" ] || fail "Strg+0 does not go back to normal"
 # Tab from the number box to the field; its cursor from (1700, 0) two steps
 # right, ten down and one up, at (1780, 263.25): Enter draws the rays, the one
 # to the middle source through (890, 131.6); Esc takes them away; Shift+Enter
@@ -172,6 +155,6 @@ wait_for hidden "Amplitudenverteilung speichern" >/dev/null || fail "the message
 keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-huygens-*.png"
 help_works "$huygens" "$huygens_title"
-help_goes_with "$huygens" "$huygens_title" 280 12
+help_works "$huygens" "$huygens_title" 280 12
 
 close_and_expect_clean_end "$(find_window "$menu_title")"

@@ -1,6 +1,4 @@
-// A desktop panel: a dock window along the top edge of the screen that
-// reserves its height (_NET_WM_STRUT_PARTIAL), until it is killed.
-//   panel HEIGHT
+// A dock along the top edge that reserves its height until killed: panel HEIGHT
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cstdio>

@@ -1,7 +1,5 @@
-// Seeded random clicks, slider moves, presses, drags, releases, keys and line
-// weights in all three windows, many of them nested in the animation, the redraws and the scan.
-// After every action the state must be sound; every sequence ends with a
-// close that ends the program. WELLENZEIGER_STRESS_SEEDS=n runs n seeds.
+// Seeded random input in all three windows, much of it nested in the animation,
+// the redraws and the scan. WELLENZEIGER_STRESS_SEEDS=n runs n seeds.
 
 #include "../support/support.h"
 

@@ -23,14 +23,15 @@ void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& m
     }
 }
 
-Qt::MouseButtons withButton(Qt::MouseButtons held, Qt::MouseButton button, bool down) {
-    return down ? (held | button) : (held & ~Qt::MouseButtons(button));
-}
-
 QMouseEvent* mouseEvent(QEvent::Type type, QWidget* widget, QPoint pos, Qt::MouseButton button,
                         Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = {}) {
     return new QMouseEvent(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, held,
                            modifiers, QPointingDevice::primaryPointingDevice());
+}
+
+void deliver(QWidget* widget, QMouseEvent* event) {
+    QApplication::sendEvent(widget, event);
+    delete event;
 }
 
 // What Qt does for a press from the window system (not for a sent event): the
@@ -44,11 +45,6 @@ void giveClickFocus(QWidget* widget) {
         if (widget->isWindow())
             return;
     }
-}
-
-void deliver(QWidget* widget, QMouseEvent* event) {
-    QApplication::sendEvent(widget, event);
-    delete event;
 }
 
 } // namespace
@@ -106,13 +102,13 @@ void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseBu
     if (QApplication::activeWindow() != widget->window())
         QApplication::setActiveWindow(widget->window());
     giveClickFocus(widget);
-    deliver(widget, mouseEvent(QEvent::MouseButtonPress, widget, pos, button,
-                               withButton(held, button, true), modifiers));
+    deliver(widget,
+            mouseEvent(QEvent::MouseButtonPress, widget, pos, button, held | button, modifiers));
 }
 
 void mouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held) {
     deliver(widget, mouseEvent(QEvent::MouseButtonRelease, widget, pos, button,
-                               withButton(held, button, false)));
+                               held & ~Qt::MouseButtons(button)));
 }
 
 void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held) {

@@ -48,7 +48,6 @@ void typeKey(int key, Qt::KeyboardModifiers modifiers = {});
 // Runs `action` inside the n-th DoEvents from now (1 = the next one), once.
 void atEventProcessing(long n, std::function<void()> action);
 
-// The drawing log.
 using Op = ui::DrawCall::Op;
 void record(ui::Surface& surface); // an empty log that records from now on
 // A call compared with the expected one (for a circle x2 is the radius).

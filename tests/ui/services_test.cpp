@@ -1,6 +1,3 @@
-// The window and drawing services on their own: numbers, the life of a form,
-// event processing and End, controls, the drawing surface and its mouse input.
-
 #include "../support/support.h"
 
 #include "ui/colour.h"
@@ -73,16 +70,9 @@ TEST(LineWeight, ProjectorColoursReadOnWhiteAndKeepTheirHue) {
     EXPECT_NEAR(ui::contrastRatio(ui::WindowText, white), 21, 1e-9);
     EXPECT_NEAR(ui::contrastRatio(ui::RGB(118, 118, 118), white), 4.54, 0.005);
     EXPECT_EQ(ui::shownColour(grey, white, 2), ui::RGB(118, 118, 118)); // 119 gives 4.48
-    const ui::Colour drawn[] = {ui::RGB(0, 200, 0),
-                                ui::RGB(0, 0, 255),
-                                red,
-                                grey,
-                                ui::RGB(128, 128, 18),
-                                ui::RGB(160, 160, 160),
-                                ui::RGB(128, 255, 0),
-                                ui::RGB(0, 200, 255),
-                                ui::WindowText};
-    for (const ui::Colour colour : drawn)
+    for (const ui::Colour colour :
+         {ui::RGB(0, 200, 0), ui::RGB(0, 0, 255), red, grey, ui::RGB(128, 128, 18),
+          ui::RGB(160, 160, 160), ui::RGB(128, 255, 0), ui::RGB(0, 200, 255), ui::WindowText})
         for (const int weight : {2, 3}) {
             const ui::Colour shown = ui::shownColour(colour, white, weight);
             EXPECT_GE(ui::contrastRatio(shown, white), 4.5) << std::hex << colour;

@@ -1,11 +1,6 @@
 #!/usr/bin/env bash
-# The Windows program under wine on Xvfb with openbox, checked from outside
-# with the window system's tools: --version and --help; the three windows
-# (caption, frame inside the work area), the running animation, the wave
-# field, Ctrl+S into the pictures folder of a user "Jürgen", "Ende" with
-# status 0 and no failure in the log (but one without Qt's German texts);
-# then the silent installer, the installed program and the uninstaller. The
-# wine prefix stays in the cache.
+# The Windows program, its installer and uninstaller under wine on Xvfb with
+# openbox, checked from outside. The wine prefix stays in the cache.
 #   xvfb-run -a -s '-screen 0 1280x1024x24' tests/windows/wine_check.sh ZIP SETUP
 set -euo pipefail
 zip=$(realpath "$1") setup=$(realpath "$2")
@@ -32,10 +27,9 @@ sed 's|<bottom>0</bottom>|<bottom>40</bottom>|' /etc/xdg/openbox/rc.xml >"$XDG_C
 start_desktop
 check "the taskbar's place is kept free" root_property _NET_WORKAREA '= 0, 0, 1280, 984,'
 
-# Frames drawn by wine as by Windows, not by openbox: a 4-pixel border and a
-# 19-pixel caption around the client area. Windows 10 and 11 keep the resize
-# border invisible (left, right, bottom) and Qt places the visible frame;
-# wine draws that border: the frame the user sees is the window less it.
+# Frames drawn by wine as by Windows: a 4-pixel border and a 19-pixel caption.
+# Windows keeps the border invisible at left, right and bottom: the frame the
+# user sees is the window less it.
 if [ ! -f "$WINEPREFIX/complete" ]; then
     rm -rf "$WINEPREFIX"
     wine wineboot -i
