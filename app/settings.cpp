@@ -1,9 +1,9 @@
 #include "app/settings.h"
 
+#include "ui/failure.h"
 #include "ui/line_weight.h"
 
 #include <QSettings>
-#include <cstdio>
 
 namespace {
 
@@ -17,8 +17,7 @@ public:
 };
 
 void say(const QString& line) {
-    std::fprintf(stderr, "wellenzeiger: %s\n", qPrintable(line));
-    std::fflush(stderr);
+    ui::writeReport("wellenzeiger: " + line);
 }
 
 } // namespace
