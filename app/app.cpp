@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+#include "ui/help_window.h"
 #include "ui/line_weight.h"
 
 App::App() = default;
@@ -58,8 +59,11 @@ void App::changeLineWeight(int weight) {
         return;
     saveLineWeight(ui::lineWeight());
     ui::Form* forms[] = {form1_.get(), form2_.get(), form3_.get()};
-    for (ui::Form* form : forms)
-        if (form && form->loaded())
+    for (ui::Form* form : forms) {
+        if (form && form->loaded()) {
             ui::runHandler([form] { form->LineWeight_Change(); },
                            form->handlerName("LineWeight_Change"));
+            ui::refreshHelp(form->window());
+        }
+    }
 }

@@ -22,6 +22,7 @@ PlotRecord::Scan::Scan(PlotRecord& record, AmplitudeScan setting)
       settingChanges_(record.settingChanges_) {
     ++record_.running_;
     record_.fault_ = PlotFault::Interrupted;
+    record_.plotted_.clear();
 }
 
 PlotRecord::Scan::~Scan() {

@@ -35,23 +35,31 @@ public:
     PlotFault fault() const { return running_ > 0 ? PlotFault::Running : fault_; }
     const AmplitudeScan& table() const { return table_; } // when fault() is None
     void settingChanged() { ++settingChanges_; }
+    // Every sample drawn since the plot was last cleared, also those of a
+    // scan that has not finished or that another one interrupted: what the
+    // plot shows, to draw it again.
+    const std::vector<AmplitudeSample>& plotted() const { return plotted_; }
 
 private:
     int running_ = 0;
     long started_ = 0, settingChanges_ = 0;
     AmplitudeScan table_;
+    std::vector<AmplitudeSample> plotted_;
     PlotFault fault_ = PlotFault::NoScan;
 };
 
-// One scan while it runs, from the clearing of the plot to its last sample; a
-// scan left before finish() counts as interrupted.
+// One scan while it runs, from the clearing of the plot (when it is made) to
+// its last sample; a scan left before finish() counts as interrupted.
 class PlotRecord::Scan {
 public:
     Scan(PlotRecord& record, AmplitudeScan setting);
     ~Scan();
     Scan(const Scan&) = delete;
     Scan& operator=(const Scan&) = delete;
-    void add(AmplitudeSample sample) { scan_.samples.push_back(sample); }
+    void add(AmplitudeSample sample) {
+        scan_.samples.push_back(sample);
+        record_.plotted_.push_back(sample);
+    }
     void finish();
 
 private:

@@ -7,6 +7,8 @@
 #include "ui/form.h"
 #include "ui/shell.h"
 
+#include <optional>
+
 class Form3 : public ui::Form {
 public:
     explicit Form3(ui::Shell& shell);
@@ -86,6 +88,7 @@ private:
     void RedrawWaveField();
     void DrawFieldAgain();
     void ScanAmplitude(ui::Single x);
+    void PlotAmplitude(huygens::AmplitudeSample sample);
     void MovePhasorBox(ui::Single x, ui::Single y);
     void DrawRays(ui::Single x, ui::Single y);
     void ComputePhases(ui::Single x, ui::Single y);
@@ -93,6 +96,8 @@ private:
     void StartPhasorChain(ChainForm form);
     void FinishPhasorChain();
     void DrawPhasorColumn(ColumnForm form);
+    void DrawPlotAgain();
+    void DrawPhasorBoxAgain();
     void MoveKeyCursor(double dx, double dy);
     void PlaceKeyCursor(double x, double y);
 
@@ -105,6 +110,14 @@ private:
         for (counter = first; counter <= last; counter = ui::add(counter, step))
             body();
     }
+
+    // What the phasor box shows, to draw it again in a new weight: the chain
+    // drawn last and the columns drawn over it since, all from sourcePhase.
+    struct PhasorBoxPicture {
+        std::optional<ChainForm> chain;
+        bool clickColumn = false, centredColumn = false;
+    };
+    PhasorBoxPicture phasorBoxShown_;
 
     ui::Shell& shell_;
 };

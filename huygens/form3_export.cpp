@@ -91,11 +91,11 @@ QString whyNoTable(huygens::PlotFault fault) {
 } // namespace
 
 void Form3::installKeys() {
-    ui::installWindowKeys(window(),
-                          {[this] { ui::savePicture(*this, "wellenzeiger-huygens"); },
-                           [this] { ui::copyPicture(*this); }, [this] { saveAmplitudes(); },
-                           [this] { ui::showHelp(window(), huygensHelp(caption())); },
-                           [this](int weight) { shell_.changeLineWeight(weight); }});
+    ui::installWindowKeys(
+        window(), {[this] { ui::savePicture(*this, "wellenzeiger-huygens"); },
+                   [this] { ui::copyPicture(*this); }, [this] { saveAmplitudes(); },
+                   [this] { ui::showHelp(window(), [this] { return huygensHelp(caption()); }); },
+                   [this](int weight) { shell_.changeLineWeight(weight); }});
 }
 
 // The table of the scan the plot shows, taken now: a scan started while the

@@ -38,12 +38,6 @@ void Form3::DrawFieldAgain() {
     window.setRetainDrawing(false);
 }
 
-// The field in the new weight at once; the phasor box and the plot keep their
-// pictures until they are drawn next.
-void Form3::LineWeight_Change() {
-    DrawFieldAgain();
-}
-
 void Form3::HScroll2_Change() {
     halfCount = HScroll2->Value();
     ShowSourceCount();

@@ -67,6 +67,7 @@ void Form3::DrawPhasorChain(ChainForm form) {
 void Form3::StartPhasorChain(ChainForm form) {
     ui::PictureBox& box = *Picture3;
     box.Cls();
+    phasorBoxShown_ = {form, false, false};
     box.setDrawWidth(1);
     box.PSet(0, 0);
     const ui::Integer last = form == ChainForm::Sum ? ui::multiply(2, halfCount) : 0;
@@ -99,6 +100,7 @@ void Form3::FinishPhasorChain() {
 void Form3::DrawPhasorColumn(ColumnForm form) {
     ui::PictureBox& box = *Picture3;
     const bool centred = form == ColumnForm::Centred;
+    (centred ? phasorBoxShown_.centredColumn : phasorBoxShown_.clickColumn) = true;
     const ui::Integer last = centred ? ui::multiply(2, halfCount) : halfCount;
     countUp(sourceIndex, 0, last, 1, [&] {
         ui::Integer base = ui::multiply(columnSpacing, sourceIndex);

@@ -34,8 +34,8 @@ void Form3::ScanAmplitude(ui::Single x) {
         ComputePhases(x, y);
         StartPhasorChain(ChainForm::Sum);
         resultAmplitude = huygens::amplitudeOf({chainX, chainY});
-        Picture1->Line(y, plotBaseline, y, ui::toSingle(plotBaseline - resultAmplitude), red);
         scan.add({y, resultAmplitude});
+        PlotAmplitude({y, resultAmplitude});
         FinishPhasorChain();
         DrawPhasorColumn(ColumnForm::Centred);
     }
@@ -44,4 +44,10 @@ void Form3::ScanAmplitude(ui::Single x) {
     window.Line(x, cutTop, x, cutBottom, red);
     window.setDrawWidth(1);
     scan.finish();
+}
+
+// One sample as an upright bar from the plot's baseline.
+void Form3::PlotAmplitude(huygens::AmplitudeSample sample) {
+    Picture1->Line(sample.y, plotBaseline, sample.y, ui::toSingle(plotBaseline - sample.amplitude),
+                   red);
 }

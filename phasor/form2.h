@@ -103,6 +103,7 @@ private:
     void DrawVectorSumPicture();
     void DrawWaveBars();
     void DrawWavePoint();
+    void DrawWaveBarsAt(const char* routine); // the grey bars of pointIndex at phase1, phase2
     void EraseProbeBars();
 
     // Still pictures.
@@ -113,6 +114,13 @@ private:
     void ChooseProbeAt(ui::Integer button, ui::Single x);
     void MoveProbeTo(ui::Integer point);
 
+    // A new line weight: the pictures on screen drawn again in it.
+    void DrawLastFrameRows();
+    void DrawPhasorBoxAgain();
+
     ui::Shell& shell_;
-    bool stillPictureShown_ = false; // Picture2 shows what ShowProbePhasors drew
+    // What the two pictures show, so that a new weight can draw it again.
+    enum class Shown { Nothing, Frame, Still };
+    Shown rowsShown_ = Shown::Nothing;      // Picture1: the last frame or the still rows
+    Shown phasorBoxShown_ = Shown::Nothing; // Picture2: the last frame's or the still pointers
 };

@@ -80,7 +80,7 @@ void Form2::DrawProbeBars() {
 void Form2::DrawPhasorDiagram() {
     const Steps step("DrawPhasorDiagram");
     step([&] { Picture2->Cls(); });
-    stillPictureShown_ = false;
+    phasorBoxShown_ = Shown::Frame;
     ui::DoEvents();
     if (vectorSumMode == 0)
         DrawPointerPicture();
@@ -149,6 +149,7 @@ void Form2::DrawVectorSumPicture() {
 // the event-processing points leaves its own end value there, and this loop
 // goes on from it. The bound is fixed when the loop starts.
 void Form2::DrawWaveBars() {
+    rowsShown_ = Shown::Frame;
     const int lastPoint = pointCount - 1;
     for (pointIndex = 0; pointIndex <= lastPoint;) {
         DrawWavePoint();
@@ -190,6 +191,12 @@ void Form2::DrawWavePoint() {
     step([&] { Picture1->setDrawWidth(2); });
     ui::DoEvents();
 
+    DrawWaveBarsAt("DrawWavePoint");
+    ui::DoEvents();
+}
+
+void Form2::DrawWaveBarsAt(const char* routine) {
+    const Steps step(routine);
     step([&] {
         Picture1->Line(wave1X(pointIndex), wave1Base(pointIndex), wave1X(pointIndex),
                        wave1Base(pointIndex) + phasor::displacement(amplitude, phase1),
@@ -209,7 +216,6 @@ void Form2::DrawWavePoint() {
                            phasor::grey);
         });
     }
-    ui::DoEvents();
 }
 
 // sin1 and sin2 still hold the probe values of this frame: the wave loop

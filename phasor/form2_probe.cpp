@@ -125,14 +125,5 @@ void Form2::ShowProbePhasors() {
     box.Line(133, 0, 133, sin1, phasor::stillWave1);
     if (wave2Hidden == 0)
         box.Line(127, 0, 127, sin2, phasor::stillWave2);
-    stillPictureShown_ = true;
-}
-
-// The still pointer picture on screen is drawn again in the new weight; the
-// animation draws its frames in it anyway.
-void Form2::LineWeight_Change() {
-    if (stoppedFlag == 1 && stillPictureShown_) {
-        Picture2->setDrawWidth(3);
-        ShowProbePhasors();
-    }
+    phasorBoxShown_ = Shown::Still;
 }

@@ -41,10 +41,11 @@ void Form2::HScroll3_Change() {
 // event-processing points ends the interrupted one at its next test.
 void Form2::RedrawWaves() {
     const int lastPoint = pointCount - 1;
+    rowsShown_ = Shown::Still;
     for (pointIndex = 0; pointIndex <= lastPoint; pointIndex = ui::add(pointIndex, 1))
         RedrawWavePoint();
     Picture2->Cls();
-    stillPictureShown_ = false;
+    phasorBoxShown_ = Shown::Nothing;
 }
 
 void Form2::RedrawWavePoint() {

@@ -1,22 +1,72 @@
 #include "ui/help_window.h"
 
+#include "ui/desktop.h"
 #include "ui/line_weight.h"
 
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ui {
 namespace {
 
 const char* const helpWindowName = "helpWindow";
 
+// Room around the text, and the least the help leaves of the text's width.
+constexpr int textMargin = 12;
+constexpr int textWidth = 520;
+
 // A help belongs to its window: when the program hides the window (or unloads
 // it), its help goes too. A window the user minimises keeps it.
 class HelpWindow : public QDialog {
 public:
-    explicit HelpWindow(QWidget& owner) : QDialog(&owner) { owner.installEventFilter(this); }
+    HelpWindow(QWidget& owner, std::function<HelpPage()> page)
+        : QDialog(&owner), page_(std::move(page)) {
+        setObjectName(helpWindowName);
+        text_ = new QLabel;
+        text_->setTextFormat(Qt::RichText);
+        text_->setWordWrap(true);
+        text_->setMargin(textMargin);
+        text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        scroll_ = new QScrollArea;
+        scroll_->setWidget(text_);
+        scroll_->setWidgetResizable(true);
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(scroll_);
+        owner.installEventFilter(this);
+    }
+
+    void setPage(std::function<HelpPage()> page) { page_ = std::move(page); }
+
+    void refresh() {
+        const HelpPage page = page_();
+        setWindowTitle(page.title);
+        text_->setText(helpText(page));
+    }
+
+    // As large as its text, at most as large as the work area less the
+    // window's frame, and placed over the middle of its window but with its
+    // frame wholly within the work area.
+    void fitToScreen() {
+        const QRect area = workArea();
+        const QMargins frame = windowFrame();
+        const QRect room = area.marginsRemoved(frame);
+        const int width = std::min(textWidth + 2 * textMargin + scrollBarWidth(), room.width());
+        const int wanted = text_->heightForWidth(width - scrollBarWidth());
+        resize(width, std::min(wanted, room.height()));
+        QRect placed = QRect(QPoint(), size()).marginsAdded(frame);
+        placed.moveCenter(parentWidget()->window()->geometry().center());
+        placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() + 1 - placed.width()));
+        placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() + 1 - placed.height()));
+        move(placed.topLeft()); // a window's position is its frame's
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -24,7 +74,18 @@ protected:
             close();
         return false;
     }
+
+private:
+    int scrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+    std::function<HelpPage()> page_;
+    QLabel* text_;
+    QScrollArea* scroll_;
 };
+
+HelpWindow* helpOf(QWidget& window) {
+    return window.findChild<HelpWindow*>(helpWindowName, Qt::FindDirectChildrenOnly);
+}
 
 } // namespace
 
@@ -66,23 +127,23 @@ QString helpText(const HelpPage& page) {
     return html + "</table>";
 }
 
-void showHelp(QWidget& window, const HelpPage& page) {
-    auto* help = window.findChild<QDialog*>(helpWindowName, Qt::FindDirectChildrenOnly);
-    if (!help) {
-        help = new HelpWindow(window); // a window of its own; Esc closes it
-        help->setObjectName(helpWindowName);
-        help->setWindowTitle(page.title);
-        auto* text = new QLabel(help);
-        text->setTextFormat(Qt::RichText);
-        text->setWordWrap(true);
-        text->setMinimumWidth(520);
-        auto* layout = new QVBoxLayout(help);
-        layout->addWidget(text);
-    }
-    help->findChild<QLabel*>()->setText(helpText(page));
+void showHelp(QWidget& window, std::function<HelpPage()> page) {
+    HelpWindow* help = helpOf(window);
+    if (help)
+        help->setPage(std::move(page));
+    else
+        help = new HelpWindow(window, std::move(page)); // a window of its own; Esc closes it
+    help->refresh();
+    if (!help->isVisible())
+        help->fitToScreen();
     help->show();
     help->raise();
     help->activateWindow();
+}
+
+void refreshHelp(QWidget& window) {
+    if (HelpWindow* help = helpOf(window))
+        help->refresh();
 }
 
 } // namespace ui

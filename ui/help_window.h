@@ -1,9 +1,11 @@
 #pragma once
 // A small help window for one window: what the mouse, the buttons and the
-// keys do there. Esc closes it.
+// keys do there. Esc closes it. It lies on the screen whatever the screen's
+// size, and scrolls where its text is longer than the screen is high.
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -33,7 +35,11 @@ HelpRows lineWeightRows(); // with the weight as it is now
 QString helpText(const HelpPage& page);
 
 // Shows the help window of `window` (created on first use, owned by `window`)
-// with `page` as it reads now and brings it to the front.
-void showHelp(QWidget& window, const HelpPage& page);
+// with the page as it reads now and brings it to the front.
+void showHelp(QWidget& window, std::function<HelpPage()> page);
+
+// The help of `window`, if one was shown, with its page as it reads now (a
+// new line weight changes what it says); it stays where it is, open or closed.
+void refreshHelp(QWidget& window);
 
 } // namespace ui

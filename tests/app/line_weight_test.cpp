@@ -58,29 +58,55 @@ TEST_F(AppTest, WeightKeysWorkInEveryWindowAndAreKept) {
     EXPECT_EQ(weightAfter({Qt::Key_0}), 1);
 }
 
-TEST_F(AppTest, StillPicturesAreDrawnAgainInTheNewWeight) {
+// After a change of weight everything on screen shows the new weight: each
+// picture as it looks when drawn afresh in that weight.
+TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     Form2& phasor = openPhasor();
-    leftClick(phasor.Picture1); // the still pointer picture
-    record(*phasor.Picture2);
-    app->changeLineWeight(2);
-    EXPECT_EQ(countOf(*phasor.Picture2, Op::Cls), 1);
-    EXPECT_EQ(phasor.Picture2->drawLog().size(), 7u); // W1 alone
-    // Pointers that the rows drawn again cleared, or the animation drew, stay.
-    phasor.HScroll1->setValue(20);
-    record(*phasor.Picture2);
-    app->changeLineWeight(3);
-    EXPECT_TRUE(phasor.Picture2->drawLog().empty());
-    leftClick(phasor.Picture1);
+    const auto images = [](std::initializer_list<ui::Surface*> surfaces) {
+        std::vector<QImage> shown;
+        for (ui::Surface* surface : surfaces)
+            shown.push_back(surface->screenImage());
+        return shown;
+    };
+    // The last frame's rows and pointers (of a second frame: the first draws
+    // the pointers with the layout's thin pen), the still rows and pointers.
     runFrames(1);
-    record(*phasor.Picture2);
+    phasor.timePhase = 0;
+    runFrames(1);
+    const auto frame = images({phasor.Picture1, phasor.Picture2});
+    phasor.HScroll1->setValue(20);
+    leftClick(phasor.Picture1);
+    const auto still = images({phasor.Picture1, phasor.Picture2});
+    phasor.HScroll1->setValue(28);
+    phasor.timePhase = 0;
+    app->changeLineWeight(3);
+    runFrames(1);
+    EXPECT_NE(images({phasor.Picture1, phasor.Picture2}), frame); // thick
     app->changeLineWeight(1);
-    EXPECT_TRUE(phasor.Picture2->drawLog().empty());
-
-    Form3& huygens = openHuygens();
-    record(huygens.window());
+    EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), frame);
     app->changeLineWeight(2);
-    ASSERT_EQ(countOf(huygens.window(), Op::Circle), 41 * 7);
-    EXPECT_TRUE(huygens.window().drawLog().back().retained);
+    phasor.HScroll1->setValue(20);
+    leftClick(phasor.Picture1);
+    app->changeLineWeight(1);
+    EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), still);
+
+    // The field, the plot of a scan and the phasor box of its last point; an
+    // open help says the new weight.
+    Form3& huygens = openHuygens();
+    ui::Surface& window = huygens.window();
+    const QPoint cut = pixelAt(window, 2000, 300);
+    mousePress(&window, Qt::RightButton, cut);
+    mouseRelease(&window, Qt::RightButton, cut);
+    const auto scanned = images({&window, huygens.Picture1, huygens.Picture3});
+    typeKey(Qt::Key_F1);
+    app->changeLineWeight(3);
+    const auto thick = images({&window, huygens.Picture1, huygens.Picture3});
+    for (size_t i = 0; i < thick.size(); ++i)
+        EXPECT_NE(thick[i], scanned[i]) << i;
+    const auto* help = window.findChild<QDialog*>("helpWindow");
+    EXPECT_TRUE(help->findChild<QLabel*>()->text().contains("jetzt dreifach"));
+    app->changeLineWeight(1);
+    EXPECT_EQ(images({&window, huygens.Picture1, huygens.Picture3}), scanned);
 }
 
 // A weight saved by the last run counts from the start; a file that cannot

@@ -1,10 +1,11 @@
-// Saving, copying and help, through the keys. Runs at device pixel ratio 1 and 2.
+// Saving, copying and help, through the keys. Runs at device pixel ratio 1, 1.25, 1.5 and 2.
 
 #include "../support/support.h"
 
 #include "app/form1.h"
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+#include "ui/desktop.h"
 #include "ui/presenter.h"
 
 #include <QApplication>
@@ -112,11 +113,12 @@ TEST_F(Keeping, PictureOfTheRunningAnimationIsTheFrameOnScreen) {
     EXPECT_TRUE(dialog->selectedFiles().value(0).contains("/wellenzeiger-zeiger-"));
     choose(dialog, path("zeiger.png"));
     const QImage picture = rgb(QImage(path("zeiger.png")));
-    const int ratio = phasor.window().devicePixelRatio();
+    const qreal ratio = phasor.window().devicePixelRatioF();
     ASSERT_EQ(picture.size(), phasor.window().size() * ratio);
     EXPECT_TRUE(picture == shown);
-    const QImage box =
-        picture.copy(QRect(phasor.Picture2->pos() * ratio, phasor.Picture2->size() * ratio));
+    const QImage box = picture.copy(
+        QRectF(QPointF(phasor.Picture2->pos()) * ratio, QSizeF(phasor.Picture2->size()) * ratio)
+            .toRect());
     int coloured = 0; // the pointers, over the white box
     for (int y = 0; y < box.height(); ++y)
         for (int x = 0; x < box.width(); ++x)
@@ -205,6 +207,10 @@ TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
             EXPECT_TRUE(text.contains("<b>" + key + "</b>")) << key.toStdString();
         EXPECT_EQ(text.contains("auf einem Regler"),
                   form != &app->form1());  // only where sliders are
+        // All of it on the screen, scrolled where it is longer than the screen is high.
+        EXPECT_TRUE(ui::workArea().contains(help->frameGeometry()));
+        const auto* label = help->findChild<QLabel*>();
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()));
         QCoreApplication::processEvents(); // the help is the active window now
         typeKey(Qt::Key_Escape);
         EXPECT_FALSE(help->isVisible());

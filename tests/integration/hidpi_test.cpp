@@ -1,9 +1,11 @@
-// Runs at device pixel ratio 1 and 2.
+// Runs at device pixel ratio 1, 1.25, 1.5 and 2.
 
 #include "../support/support.h"
 
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+
+#include "ui/line_weight.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -24,9 +26,14 @@ int darkRun(const QImage& image, QPoint at, QPoint step) {
 } // namespace
 
 TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
-    const int ratio = static_cast<int>(QGuiApplication::primaryScreen()->devicePixelRatio());
-    // Pens 1 to 6 are `ratio` times `weight` as wide: a level line, an upright
-    // line and a dot each in the Huygens plot, one unit a pixel; a circle with pen 3.
+    const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const auto pixels = [ratio](double units) {
+        return static_cast<int>(std::lround(units * ratio));
+    };
+    // Pens 1 to 6 are `ratio` times `weight` as wide, to the nearest pixel: a
+    // level line, an upright line and a dot each in the Huygens plot, one unit
+    // a logical pixel (multiples of 4 units are whole pixels at every ratio);
+    // a circle with pen 3.
     ui::PictureBox& plot = *openHuygens().Picture1;
     plot.setScaleLeft(0);
     plot.setScaleWidth(plot.innerRect().width());
@@ -36,30 +43,55 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
         plot.Cls();
         for (int pen = 1; pen <= 6; ++pen) {
             plot.setDrawWidth(pen);
-            plot.Line(10, 10 + 20 * (pen - 1), 150, 10 + 20 * (pen - 1));
-            plot.Line(170 + 20 * (pen - 1), 10, 170 + 20 * (pen - 1), 90);
-            plot.PSet(20 + 30 * (pen - 1), 150);
+            plot.Line(12, 12 + 20 * (pen - 1), 152, 12 + 20 * (pen - 1));
+            plot.Line(172 + 20 * (pen - 1), 12, 172 + 20 * (pen - 1), 92);
+            plot.PSet(20 + 32 * (pen - 1), 152);
         }
         plot.setDrawWidth(3);
         plot.Circle(330, 60, 25);
         const QImage image = plot.screenImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(image.size(), plot.innerRect().size() * ratio);
 
-        const int scale = ratio * weight;
         for (int pen = 1; pen <= 6; ++pen) {
-            const int row = ratio * (10 + 20 * (pen - 1)), column = ratio * (170 + 20 * (pen - 1));
-            const QPoint dot(ratio * (20 + 30 * (pen - 1)), ratio * 150);
-            EXPECT_EQ((std::array{darkRun(image, {80 * ratio, row}, {0, 1}),
-                                  darkRun(image, {column, 50 * ratio}, {1, 0}),
+            const int row = pixels(12 + 20 * (pen - 1)), column = pixels(172 + 20 * (pen - 1));
+            const QPoint dot(pixels(20 + 32 * (pen - 1)), pixels(152));
+            const int width = pixels(pen * weight);
+            EXPECT_EQ((std::array{darkRun(image, {pixels(80), row}, {0, 1}),
+                                  darkRun(image, {column, pixels(52)}, {1, 0}),
                                   darkRun(image, dot, {1, 0}), darkRun(image, dot, {0, 1})}),
-                      (std::array{pen * scale, pen * scale, pen * scale, pen * scale}))
+                      (std::array{width, width, width, width}))
                 << pen << " " << weight;
         }
-        EXPECT_EQ(darkRun(image, {355 * ratio, 60 * ratio}, {1, 0}),
-                  3 * scale); // the circle's right
+        EXPECT_NEAR(darkRun(image, {pixels(355), pixels(60)}, {1, 0}), pixels(3 * weight),
+                    ratio == std::floor(ratio) ? 0 : 1); // the circle's right
         // At ratio 2 some pixel differs from the others of its 2 x 2 block.
-        EXPECT_TRUE(ratio == 1 || image != image.scaled(image.size() / 2).scaled(image.size()));
+        EXPECT_TRUE(ratio != 2 || image != image.scaled(image.size() / 2).scaled(image.size()));
     }
+}
+
+// A weight changed while the waves run, up and back in the middle of frames,
+// leaves no trace: a later frame shows what the same frame showed on an
+// empty picture before.
+TEST_F(AppTest, AWeightChangedDuringTheAnimationLeavesNoTrace) {
+    Form2& phasor = openPhasor();
+    phasor.Command2_Click();
+    phasor.Command3_Click();
+    runFrames(1);
+    const QImage first = phasor.Picture1->screenImage();
+    const auto ctrl = [](Qt::Key key) { typeKey(key, Qt::ControlModifier); };
+    atEventProcessing(30, [&] {
+        ctrl(Qt::Key_Plus);
+        ctrl(Qt::Key_Plus);
+        atEventProcessing(301, [&] {
+            ctrl(Qt::Key_0);
+            atEventProcessing(3 * 201, [&] { phasor.stoppedFlag = 1; });
+        });
+    });
+    leftClick(phasor.Command1);
+    ASSERT_EQ(ui::lineWeight(), 1);
+    phasor.timePhase = 0;
+    runFrames(1);
+    EXPECT_TRUE(phasor.Picture1->screenImage() == first);
 }
 
 // At triple weight a frame shows what the same frame showed on an empty
