@@ -51,13 +51,14 @@ public:
         text_->setText(helpText(page));
     }
 
-    // As large as its text, at most as large as the work area less the
-    // window's frame, and placed over the middle of its window but with its
-    // frame wholly within the work area.
+    // As large as its text, at most nine tenths of the work area less the
+    // window's frame (a resizable window may get a thicker frame than the
+    // program's fixed-size windows), and placed over the middle of its
+    // window but with its frame within the work area.
     void fitToScreen() {
         const QRect area = workArea();
         const QMargins frame = windowFrame();
-        const QRect room = area.marginsRemoved(frame);
+        const QSize room = area.marginsRemoved(frame).size() * 9 / 10;
         const int width = std::min(textWidth + 2 * textMargin + scrollBarWidth(), room.width());
         const int wanted = text_->heightForWidth(width - scrollBarWidth());
         resize(width, std::min(wanted, room.height()));
