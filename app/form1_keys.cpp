@@ -28,9 +28,6 @@ ui::HelpPage menuHelp(const QString& caption) {
 } // namespace
 
 void Form1::installKeys() {
-    ui::installWindowKeys(window(), {{},
-                                     {},
-                                     {},
-                                     [this] { ui::showHelp(window(), menuHelp(caption())); },
-                                     [this](int weight) { app_.changeLineWeight(weight); }});
+    ui::installWindowKeys(window(), app_,
+                          {{}, {}, {}, [this] { ui::showHelp(window(), menuHelp(caption())); }});
 }

@@ -49,9 +49,9 @@ ui::HelpPage phasorHelp(const QString& caption) {
 } // namespace
 
 void Form2::installKeys() {
-    ui::installWindowKeys(window(), {[this] { ui::savePicture(*this, "wellenzeiger-zeiger"); },
-                                     [this] { ui::copyPicture(*this); },
-                                     {},
-                                     [this] { ui::showHelp(window(), phasorHelp(caption())); },
-                                     [this](int weight) { shell_.changeLineWeight(weight); }});
+    ui::installWindowKeys(window(), shell_,
+                          {[this] { ui::savePicture(*this, "wellenzeiger-zeiger"); },
+                           [this] { ui::copyPicture(*this); },
+                           {},
+                           [this] { ui::showHelp(window(), phasorHelp(caption())); }});
 }

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+#include "ui/focus_marks.h"
 #include "ui/presenter.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
         << proposed.toStdString();
     choose(dialog, path("feld.png"));
     // The picture is the window as drawn, without the keyboard's cursor on the field.
-    const QImage drawn = rgb(ui::Surface::pictureOf(window));
+    const QImage drawn = rgb(ui::pictureOf(window));
     ASSERT_EQ(drawn.size(), window.size() * window.devicePixelRatio());
     EXPECT_TRUE(rgb(QImage(path("feld.png"))) == drawn);
     EXPECT_FALSE(rgb(window.grab().toImage()) == drawn);
