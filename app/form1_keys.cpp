@@ -29,9 +29,6 @@ ui::HelpPage menuHelp(const QString& caption) {
 
 void Form1::installKeys() {
     ui::installWindowKeys(
-        window(), {{},
-                   {},
-                   {},
-                   [this] { ui::showHelp(window(), [this] { return menuHelp(caption()); }); },
-                   [this](int weight) { app_.changeLineWeight(weight); }});
+        window(), app_,
+        {{}, {}, {}, [this] { ui::showHelp(window(), [this] { return menuHelp(caption()); }); }});
 }

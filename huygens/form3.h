@@ -13,6 +13,10 @@ class Form3 : public ui::Form {
 public:
     explicit Form3(ui::Shell& shell);
 
+    // The part of the wave field the window shows, as its user scale: x from
+    // -300 to 3700, y from -1500 at the top down to 1425.
+    static constexpr ui::UserScale shownField{-300, -1500, 4000, 2925};
+
     // Controls, in tab order.
     ui::ControlPtr<ui::PictureBox> Picture1; // amplitude plot
     ui::ControlPtr<ui::TextBox> Text2;
@@ -85,8 +89,8 @@ private:
     void ShowSourceCount();
     void ShowWavelength();
     void DrawWaveField();
-    void RedrawWaveField();
-    void DrawFieldAgain();
+    void DrawWaveFieldForNewSetting();
+    void DrawWaveFieldAfresh();
     void ScanAmplitude(ui::Single x);
     void PlotAmplitude(huygens::AmplitudeSample sample);
     void MovePhasorBox(ui::Single x, ui::Single y);

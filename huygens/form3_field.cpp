@@ -19,16 +19,18 @@ void Form3::DrawWaveField() {
     });
 }
 
-// Both sliders end here. A scan running meanwhile goes on with the new setting.
-void Form3::RedrawWaveField() {
+// Both sliders end here: the field afresh, and the phasor box, which belongs
+// to the old setting, hidden. A scan running meanwhile goes on with the new
+// setting.
+void Form3::DrawWaveFieldForNewSetting() {
     plotRecord.settingChanged();
-    DrawFieldAgain();
+    DrawWaveFieldAfresh();
     Picture3->setVisible(false);
 }
 
-// The field drawn afresh into the persistent image, which takes every ray,
-// cut line and chain drawn over the old field with it.
-void Form3::DrawFieldAgain() {
+// The field drawn on a clear picture into the persistent image, which takes
+// every ray, cut line and chain drawn over the old field with it.
+void Form3::DrawWaveFieldAfresh() {
     ui::Surface& window = this->window();
     window.setRetainDrawing(false);
     window.setRetainDrawing(true);
@@ -42,11 +44,11 @@ void Form3::HScroll2_Change() {
     halfCount = HScroll2->Value();
     ShowSourceCount();
     PlaceSourceRow();
-    RedrawWaveField();
+    DrawWaveFieldForNewSetting();
 }
 
 void Form3::HScroll3_Change() {
     wavelength = HScroll3->Value();
     ShowWavelength();
-    RedrawWaveField();
+    DrawWaveFieldForNewSetting();
 }

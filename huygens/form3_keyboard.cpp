@@ -3,13 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The visible field, in window units.
-constexpr double fieldLeft = -300, fieldTop = -1500, fieldWidth = 4000, fieldHeight = 2925;
-
-} // namespace
-
 // The field at the keyboard, once it has the focus: the arrows move the
 // cursor by a hundredth of the field (with Shift a tenth); Enter, Shift+Enter
 // and Esc do at the cursor what a left click, a right click and releasing the
@@ -29,24 +22,25 @@ void Form3::Form_KeyDown(ui::Integer key, ui::Integer shift) {
         Form_MouseUp(1, 0, keyCursorX, keyCursorY);
         break;
     case ui::KeyLeft:
-        MoveKeyCursor(-step * fieldWidth, 0);
+        MoveKeyCursor(-step * shownField.width, 0);
         break;
     case ui::KeyRight:
-        MoveKeyCursor(step * fieldWidth, 0);
+        MoveKeyCursor(step * shownField.width, 0);
         break;
     case ui::KeyUp:
-        MoveKeyCursor(0, -step * fieldHeight);
+        MoveKeyCursor(0, -step * shownField.height);
         break;
     case ui::KeyDown:
-        MoveKeyCursor(0, step * fieldHeight);
+        MoveKeyCursor(0, step * shownField.height);
         break;
     }
 }
 
 // The cursor stays in the visible field.
 void Form3::MoveKeyCursor(double dx, double dy) {
-    PlaceKeyCursor(std::clamp(keyCursorX + dx, fieldLeft, fieldLeft + fieldWidth),
-                   std::clamp(keyCursorY + dy, fieldTop, fieldTop + fieldHeight));
+    const ui::UserScale& field = shownField;
+    PlaceKeyCursor(std::clamp(keyCursorX + dx, field.left, field.left + field.width),
+                   std::clamp(keyCursorY + dy, field.top, field.top + field.height));
     if (keyDragging == 1)
         Form_MouseMove(1, 0, keyCursorX, keyCursorY);
 }

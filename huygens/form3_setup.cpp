@@ -8,10 +8,10 @@ void Form3::Form_Load() {
     setHeight(ui::Screen::Height());
 
     ui::Surface& window = this->window();
-    window.setScaleWidth(4000);
-    window.setScaleHeight(2925);
-    window.setScaleTop(-1500);
-    window.setScaleLeft(-300);
+    window.setScaleWidth(shownField.width);
+    window.setScaleHeight(shownField.height);
+    window.setScaleTop(shownField.top);
+    window.setScaleLeft(shownField.left);
 
     // The phasor box takes its scale from the size it really got, so that the
     // chain origin sits 600 units from its left and 500 from its top, y up.

@@ -4,7 +4,7 @@
 #include "huygens/form3.h"
 
 void Form3::LineWeight_Change() {
-    DrawFieldAgain();
+    DrawWaveFieldAfresh();
     DrawPlotAgain();
     DrawPhasorBoxAgain();
 }

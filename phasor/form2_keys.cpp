@@ -50,9 +50,9 @@ ui::HelpPage phasorHelp(const QString& caption) {
 
 void Form2::installKeys() {
     ui::installWindowKeys(
-        window(), {[this] { ui::savePicture(*this, "wellenzeiger-zeiger"); },
-                   [this] { ui::copyPicture(*this); },
-                   {},
-                   [this] { ui::showHelp(window(), [this] { return phasorHelp(caption()); }); },
-                   [this](int weight) { shell_.changeLineWeight(weight); }});
+        window(), shell_,
+        {[this] { ui::savePicture(*this, "wellenzeiger-zeiger"); },
+         [this] { ui::copyPicture(*this); },
+         {},
+         [this] { ui::showHelp(window(), [this] { return phasorHelp(caption()); }); }});
 }

@@ -31,16 +31,9 @@ void Form2::Picture1_MouseMove(ui::Integer button, ui::Integer shift, ui::Single
     ChooseProbeAt(button, x);
 }
 
-// Every qualifying event re-places the box and redraws, even on the same
-// point, so a drag always shows the current state.
 void Form2::ChooseProbeAt(ui::Integer button, ui::Single x) {
-    if (button != leftButtonOnly)
-        return;
-    Picture2->setDrawWidth(3);
-    probeIndex = phasor::probeIndexAt(x, pointSpacing);
-    PlaceProbeBox();
-    if (stoppedFlag == 1)
-        ShowProbePhasors();
+    if (button == leftButtonOnly)
+        MoveProbeTo(phasor::probeIndexAt(x, pointSpacing));
 }
 
 // "---->" acts at the press of any mouse button, not on the keyboard.
@@ -49,21 +42,11 @@ void Form2::Command5_MouseDown(ui::Integer button, ui::Integer shift, ui::Single
     (void)shift;
     (void)x;
     (void)y;
-    Picture2->setDrawWidth(3);
-    if (probeIndex < lastStepRight)
-        probeIndex = ui::add(probeIndex, 1);
-    PlaceProbeBox();
-    if (stoppedFlag == 1)
-        ShowProbePhasors();
+    MoveProbeTo(probeIndex < lastStepRight ? ui::add(probeIndex, 1) : probeIndex);
 }
 
 void Form2::Command6_Click() {
-    Picture2->setDrawWidth(3);
-    if (probeIndex > lastStepLeft)
-        probeIndex = ui::subtract(probeIndex, 1);
-    PlaceProbeBox();
-    if (stoppedFlag == 1)
-        ShowProbePhasors();
+    MoveProbeTo(probeIndex > lastStepLeft ? ui::subtract(probeIndex, 1) : probeIndex);
 }
 
 // The probe point at the keyboard, with the focus on the wave picture: the
@@ -86,6 +69,9 @@ void Form2::Picture1_KeyDown(ui::Integer key, ui::Integer) {
     }
 }
 
+// Every way of choosing the probe point ends here. Every choice re-places
+// the box and redraws, even on the same point, so a drag always shows the
+// current state.
 void Form2::MoveProbeTo(ui::Integer point) {
     Picture2->setDrawWidth(3);
     probeIndex = point;

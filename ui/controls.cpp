@@ -1,9 +1,9 @@
 #include "ui/controls.h"
 
+#include "ui/focus_marks.h"
 #include "ui/pixels.h"
 #include "ui/runtime.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -171,7 +171,7 @@ HScrollBar::HScrollBar(Surface& container, Geometry twips, ScrollRange range)
 
 void HScrollBar::paintEvent(QPaintEvent* event) {
     QScrollBar::paintEvent(event);
-    if (hasFocus() && !Surface::takingPicture()) {
+    if (hasFocus() && !takingPicture()) {
         QPainter painter(this);
         paintFocusFrame(painter, rect());
     }
@@ -242,14 +242,6 @@ void PictureBox::paintFrame(QPainter& painter) {
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     if (showsFocus())
         paintFocusFrame(painter, rect().adjusted(1, 1, -1, -1));
-}
-
-// Neither the toolkit's style nor the pictures mark the keyboard focus on
-// their own: a frame in the highlight colour, two pixels wide, inside `box`.
-void paintFocusFrame(QPainter& painter, const QRect& box) {
-    painter.setPen(QPen(QGuiApplication::palette().color(QPalette::Highlight), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(box).adjusted(1, 1, -1, -1));
 }
 
 } // namespace ui

@@ -119,9 +119,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The mark of the keyboard focus on a control whose style shows none.
-void paintFocusFrame(QPainter& painter, const QRect& box);
-
 // A picture box: a drawing surface with a flat one-pixel border, and a
 // focus frame inside it while it has the keyboard focus.
 class PictureBox : public Surface, public Placed {

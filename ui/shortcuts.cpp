@@ -2,6 +2,7 @@
 
 #include "ui/line_weight.h"
 #include "ui/runtime.h"
+#include "ui/shell.h"
 
 #include <QShortcut>
 
@@ -18,16 +19,17 @@ void bind(QWidget& window, QKeySequence keys, const std::function<void()>& actio
 
 } // namespace
 
-void installWindowKeys(QWidget& window, const WindowKeys& keys) {
+void installWindowKeys(QWidget& window, Shell& shell, const WindowKeys& keys) {
     bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), keys.savePicture);
     bind(window, QKeySequence(Qt::CTRL | Qt::Key_C), keys.copyPicture);
     bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), keys.saveData);
     bind(window, QKeySequence(Qt::Key_F1), keys.showHelp);
-    if (const auto set = keys.setLineWeight) {
-        bind(window, QKeySequence(Qt::CTRL | Qt::Key_Plus), [set] { set(lineWeight() + 1); });
-        bind(window, QKeySequence(Qt::CTRL | Qt::Key_Minus), [set] { set(lineWeight() - 1); });
-        bind(window, QKeySequence(Qt::CTRL | Qt::Key_0), [set] { set(normalWeight); });
-    }
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Plus),
+         [&shell] { shell.changeLineWeight(lineWeight() + 1); });
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Minus),
+         [&shell] { shell.changeLineWeight(lineWeight() - 1); });
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_0),
+         [&shell] { shell.changeLineWeight(normalWeight); });
 }
 
 } // namespace ui

@@ -7,19 +7,20 @@
 
 namespace ui {
 
+class Shell;
+
 // What a window does on each key; an empty action leaves the key unused.
 struct WindowKeys {
     std::function<void()> savePicture; // Ctrl+S
     std::function<void()> copyPicture; // Ctrl+C
     std::function<void()> saveData;    // Ctrl+Shift+S
     std::function<void()> showHelp;    // F1
-    // The projector's line weight to set: one more (Ctrl+Plus), one less
-    // (Ctrl+Minus), normal (Ctrl+0).
-    std::function<void(int weight)> setLineWeight;
 };
 
 // Binds the keys to the window (active while it or any of its controls has the
-// focus); each action runs as an event handler.
-void installWindowKeys(QWidget& window, const WindowKeys& keys);
+// focus), and the projector's line weight for all windows: one more
+// (Ctrl+Plus), one less (Ctrl+Minus), normal (Ctrl+0). Each action runs as
+// an event handler.
+void installWindowKeys(QWidget& window, Shell& shell, const WindowKeys& keys);
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "ui/snapshot.h"
 
+#include "ui/focus_marks.h"
 #include "ui/presenter.h"
 #include "ui/save_file.h"
 
@@ -39,7 +40,7 @@ QByteArray pngOf(const QImage& picture) {
 
 void savePicture(const Form& form, const QString& stem) {
     whenShown(form, [stem](QWidget& window) {
-        const QImage picture = Surface::pictureOf(window);
+        const QImage picture = pictureOf(window);
         const SaveRequest request{
             "Bild speichern",
             QDir(userFolder(QStandardPaths::PicturesLocation))
@@ -50,9 +51,8 @@ void savePicture(const Form& form, const QString& stem) {
 }
 
 void copyPicture(const Form& form) {
-    whenShown(form, [](QWidget& window) {
-        QApplication::clipboard()->setImage(Surface::pictureOf(window));
-    });
+    whenShown(form,
+              [](QWidget& window) { QApplication::clipboard()->setImage(pictureOf(window)); });
 }
 
 } // namespace ui

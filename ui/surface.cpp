@@ -1,13 +1,11 @@
 #include "ui/surface.h"
 
-#include "ui/key_codes.h"
 #include "ui/line_weight.h"
 #include "ui/mouse_codes.h"
 #include "ui/pixels.h"
 #include "ui/presenter.h"
 #include "ui/runtime.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -23,9 +21,6 @@ constexpr double deviceLimit = 1e7;
 
 long drawCalls = 0;
 long nonFiniteCalls = 0;
-bool picturing = false;
-
-constexpr int cursorArm = 8; // logical pixels from the centre of the cross
 
 void checkFinite(std::initializer_list<double> values) {
     for (double v : values)
@@ -252,66 +247,7 @@ void Surface::paintEvent(QPaintEvent* event) {
         painter.drawImage(QRectF(target), canvas_.screen(), source);
     }
     paintFrame(painter);
-    if (cursorMark_ && showsFocus())
-        paintCursor(painter);
-}
-
-void Surface::setCursorMark(QPointF user) {
-    update(cursorRect());
-    cursorMark_ = user;
-    update(cursorRect());
-}
-
-QRect Surface::cursorRect() const {
-    if (!cursorMark_)
-        return {};
-    const QPointF centre =
-        scale().toPixels(cursorMark_->x(), cursorMark_->y(), innerRect().size()) +
-        QPointF(innerRect().topLeft());
-    const int arm = (cursorArm + 2) * lineWeight();
-    return QRect(centre.toPoint() - QPoint(arm, arm), QSize(2 * arm + 1, 2 * arm + 1));
-}
-
-// A blue cross, as thick as the lines around it.
-void Surface::paintCursor(QPainter& painter) const {
-    const QRect box = cursorRect().adjusted(2, 2, -2, -2);
-    painter.setPen(QPen(QColor(0, 0, 255), 2 * lineWeight(), Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPoint(box.left(), box.center().y()), QPoint(box.right(), box.center().y()));
-    painter.drawLine(QPoint(box.center().x(), box.top()), QPoint(box.center().x(), box.bottom()));
-}
-
-QImage Surface::pictureOf(QWidget& widget) {
-    picturing = true;
-    const QImage picture = widget.grab().toImage();
-    picturing = false;
-    return picture;
-}
-
-bool Surface::takingPicture() {
-    return picturing;
-}
-
-void Surface::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void Surface::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    update();
-}
-
-// The handler is a copy: it may process events that unload the window.
-void Surface::keyPressEvent(QKeyEvent* event) {
-    const Integer key = keyCode(event->key());
-    const KeyHandler handler = onKeyDown;
-    if (!handler || key == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    const Integer shift = shiftCode(event->modifiers());
-    runHandler([&] { handler(key, shift); });
+    paintCursor(painter);
 }
 
 void Surface::resizeEvent(QResizeEvent* event) {

@@ -87,12 +87,6 @@ public:
     // it is painted over the picture, never into it.
     void setCursorMark(QPointF user);
 
-    // A picture of `widget` as the program drew it, without the marks that
-    // show the keyboard focus.
-    static QImage pictureOf(QWidget& widget);
-    // Whether a picture is being taken: marks of the focus are left out.
-    static bool takingPicture();
-
     // Conversions between user units and twips of the inner area (the twips
     // that controls inside the surface are placed in).
     double toTwipsX(double x) const;
@@ -136,7 +130,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     virtual void paintFrame(QPainter&) {}
-    bool showsFocus() const { return hasFocus() && !takingPicture(); }
+    bool showsFocus() const;
 
 private:
     UserScale scale() const;
@@ -149,7 +143,9 @@ private:
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
     void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
-    QRect cursorRect() const; // widget pixels
+    // The keyboard's cursor (surface_keys.cpp), in widget pixels.
+    QRect cursorRect() const;
+    QPointF cursorCentre() const;
     void paintCursor(QPainter& painter) const;
 
     std::optional<UserScale> userScale_; // none: twips of the inner area

@@ -6,6 +6,7 @@
 #include "huygens/form3.h"
 #include "phasor/form2.h"
 #include "ui/desktop.h"
+#include "ui/focus_marks.h"
 #include "ui/presenter.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
         << proposed.toStdString();
     choose(dialog, path("feld.png"));
     // The picture is the window as drawn, without the keyboard's cursor on the field.
-    const QImage drawn = rgb(ui::Surface::pictureOf(window));
+    const QImage drawn = rgb(ui::pictureOf(window));
     ASSERT_EQ(drawn.size(), window.size() * window.devicePixelRatio());
     EXPECT_TRUE(rgb(QImage(path("feld.png"))) == drawn);
     EXPECT_FALSE(rgb(window.grab().toImage()) == drawn);
@@ -206,7 +207,7 @@ TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
         for (const QString& key : keys)
             EXPECT_TRUE(text.contains("<b>" + key + "</b>")) << key.toStdString();
         EXPECT_EQ(text.contains("auf einem Regler"),
-                  form != &app->form1());  // only where sliders are
+                  form != &app->form1()); // only where sliders are
         // All of it on the screen, scrolled where it is longer than the screen is high.
         EXPECT_TRUE(ui::workArea().contains(help->frameGeometry()));
         const auto* label = help->findChild<QLabel*>();

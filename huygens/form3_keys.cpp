@@ -1,14 +1,9 @@
 #include "huygens/form3.h"
 #include "ui/help_window.h"
-#include "ui/save_file.h"
 #include "ui/shortcuts.h"
 #include "ui/snapshot.h"
 
-#include <QDir>
-
 namespace {
-
-const QString saveAmplitudesTitle = "Amplitudenverteilung speichern";
 
 ui::HelpRows keyRows() {
     ui::HelpRows rows = {
@@ -59,58 +54,12 @@ ui::HelpPage huygensHelp(const QString& caption) {
          {"Tasten", keyRows()}}};
 }
 
-// Why there is no table to save, for the user; empty when there is one.
-QString whyNoTable(huygens::PlotFault fault) {
-    const QString again = "\n\nEin Rechtsklick ins Wellenfeld berechnet sie neu.";
-    switch (fault) {
-    case huygens::PlotFault::None:
-        return {};
-    case huygens::PlotFault::NoScan:
-        return "Es gibt noch keine Amplitudenverteilung zu speichern.\n\nEin Rechtsklick ins "
-               "Wellenfeld berechnet sie längs eines Schnitts.";
-    case huygens::PlotFault::Running:
-        return "Die Amplitudenverteilung wird noch berechnet.\n\nSie kann gespeichert werden, "
-               "sobald die Berechnung fertig ist.";
-    case huygens::PlotFault::SettingChanged:
-        return "Während der letzten Berechnung wurde die Zahl der Elementarwellen oder die "
-               "Wellenlänge geändert: die Amplitudenverteilung gehört zu keiner einzelnen "
-               "Einstellung und wird nicht gespeichert." +
-               again;
-    case huygens::PlotFault::Nested:
-        return "In die letzte Berechnung hinein wurde eine weitere gestartet: die "
-               "Amplitudenverteilung mischt zwei Berechnungen und wird nicht gespeichert." +
-               again;
-    case huygens::PlotFault::Interrupted:
-        return "Die letzte Berechnung wurde nicht zu Ende geführt; ihre Amplitudenverteilung "
-               "wird nicht gespeichert." +
-               again;
-    }
-    return {};
-}
-
 } // namespace
 
 void Form3::installKeys() {
     ui::installWindowKeys(
-        window(), {[this] { ui::savePicture(*this, "wellenzeiger-huygens"); },
-                   [this] { ui::copyPicture(*this); }, [this] { saveAmplitudes(); },
-                   [this] { ui::showHelp(window(), [this] { return huygensHelp(caption()); }); },
-                   [this](int weight) { shell_.changeLineWeight(weight); }});
-}
-
-// The table of the scan the plot shows, taken now: a scan started while the
-// dialog is open does not change what is saved.
-void Form3::saveAmplitudes() {
-    if (const QString why = whyNoTable(plotRecord.fault()); !why.isEmpty()) {
-        ui::showMessage(window(), saveAmplitudesTitle, why);
-        return;
-    }
-    const QByteArray table = huygens::amplitudeCsv(plotRecord.table(), QLocale());
-    const ui::SaveRequest request{
-        saveAmplitudesTitle,
-        QDir(ui::userFolder(QStandardPaths::DocumentsLocation))
-            .filePath(ui::timestampedName("wellenzeiger-amplituden", "csv",
-                                          QDateTime::currentDateTime())),
-        "CSV-Tabelle (*.csv)", "csv"};
-    ui::askAndSave(window(), request, [table] { return table; });
+        window(), shell_,
+        {[this] { ui::savePicture(*this, "wellenzeiger-huygens"); },
+         [this] { ui::copyPicture(*this); }, [this] { saveAmplitudes(); },
+         [this] { ui::showHelp(window(), [this] { return huygensHelp(caption()); }); }});
 }
