@@ -8,6 +8,7 @@
 #include "ui/colour.h"
 #include "ui/mouse_codes.h"
 #include "ui/numeric.h"
+#include "ui/touch.h"
 #include "ui/user_scale.h"
 
 #include <QImage>
@@ -71,7 +72,8 @@ public:
     void Cls();
 
     // Mouse events: button 1 left, 2 right, 4 middle (in moves the sum of the
-    // held buttons), shift 1 Shift, 2 Ctrl, 4 Alt, and x, y in user units.
+    // held buttons), shift 1 Shift, 2 Ctrl, 4 Alt, and x, y in user units. A
+    // finger acts as the left button, held still as the right one (touch.h).
     using MouseHandler = std::function<void(Integer button, Integer shift, Single x, Single y)>;
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onClick;
@@ -149,6 +151,8 @@ private:
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
     void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
+    void report(MouseHandler handler, Integer button, Integer shift, QPointF pixel);
+    void pressRight(QPointF pixel);
     QRect cursorRect() const; // widget pixels
     void paintCursor(QPainter& painter) const;
 
@@ -163,6 +167,8 @@ private:
 
     bool recording_ = false;
     std::vector<DrawCall> log_;
+
+    LongPress longPress_{*this, [this](QPointF pixel) { pressRight(pixel); }};
 };
 
 } // namespace ui
