@@ -24,11 +24,8 @@ LongPress::LongPress(QWidget& surface, std::function<void(QPointF)> pressRight)
     : surface_(surface), pressRight_(std::move(pressRight)) {
     clock_.setSingleShot(true);
     clock_.setInterval(holdTime);
-    // A hidden surface gets no release: it must not get a right press either.
     // The callback is a copy: the right press may destroy the surface.
     connect(&clock_, &QTimer::timeout, this, [this] {
-        if (!surface_.isVisible())
-            return;
         right_ = true;
         const auto pressRight = pressRight_;
         pressRight(pressedAt_);
@@ -65,11 +62,10 @@ Qt::MouseButton LongPress::release(const QMouseEvent& event) {
     return std::exchange(right_, false) ? Qt::RightButton : event.button();
 }
 
-// A second finger, or the system taking the touch away, ends the wait.
+// A second finger ends the wait. (A touch that the system takes away ends
+// with a release, which Qt sends itself.)
 bool LongPress::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::TouchCancel ||
-        (event->type() == QEvent::TouchUpdate &&
-         static_cast<QTouchEvent*>(event)->pointCount() > 1))
+    if (event->type() == QEvent::TouchUpdate && static_cast<QTouchEvent*>(event)->pointCount() > 1)
         clock_.stop();
     return false;
 }
