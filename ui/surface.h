@@ -150,9 +150,9 @@ private:
     void record(DrawCall call);
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
-    void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
     void report(MouseHandler handler, Integer button, Integer shift, QPointF pixel);
     void pressRight(QPointF pixel);
+    void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
     QRect cursorRect() const; // widget pixels
     void paintCursor(QPainter& painter) const;
 
