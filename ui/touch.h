@@ -1,13 +1,14 @@
 #pragma once
 // A finger on a surface. Qt already turns the first finger on a touch screen
-// into the left mouse button, for every widget: a tap is a click, a drag a
-// drag. LongPress adds the right button: a finger held still for holdTime
-// becomes a right press at the place it went down, once; the left press ends
-// there without a click, and lifting the finger releases the right button.
-// A still finger may tremble within stillRadius; a finger that moves farther
-// before the time is up stays a left drag. Only the first finger moves the
-// mouse; a second finger anywhere in the window keeps the first from
-// becoming a long press and does nothing else.
+// into the left mouse button, for every widget (on Windows it passes on what
+// Windows makes of it): a tap is a click, a drag a drag. LongPress adds the
+// right button: a finger held still for holdTime becomes a right press at the
+// place it went down, once; the left press ends there without a click, and
+// lifting the finger releases the right button. A still finger may tremble
+// within stillRadius; a finger that moves farther before the time is up stays
+// a left drag. Only the first finger moves the mouse; a second finger
+// anywhere in the window keeps the first from becoming a long press and does
+// nothing else.
 
 #include <QObject>
 #include <QPointF>
