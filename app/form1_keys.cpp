@@ -21,6 +21,7 @@ ui::HelpPage menuHelp(const QString& caption) {
           {{"Zeigerformalismus", "öffnet das Fenster der Phasenzeiger; das Menü wird ausgeblendet"},
            {"Huyghenssches Prinzip", "öffnet das Fenster des Wellenfelds über dem Menü"},
            {"Ende", "beendet das Programm"},
+           {"Mit dem Finger", "Tippen wirkt wie ein Mausklick"},
            {"Schließen eines Fensters", "beendet das Programm"}}},
          {"Tasten", keyRows()}}};
 }

@@ -43,7 +43,9 @@ ui::HelpPage huygensHelp(const QString& caption) {
            {"Rechtsklick ins Wellenfeld",
             "berechnet die Amplitudenverteilung längs des senkrechten Schnitts durch den "
             "Punkt"},
-           {"Klick in die Amplitudenverteilung", "schließt sie"}}},
+           {"Klick in die Amplitudenverteilung", "schließt sie"},
+           {"Mit dem Finger", "Tippen wie Linksklick, Ziehen wie mit gedrückter linker Taste, "
+                              "eine halbe Sekunde still halten wie Rechtsklick"}}},
          {"Regler und Knöpfe",
           {{"Zahl der Elementarwellen", "3 bis 13 Quellen; das Wellenfeld wird neu gezeichnet"},
            {"Wellenlänge", "60 bis 200; das Wellenfeld wird neu gezeichnet"},

@@ -29,7 +29,8 @@ ui::HelpPage phasorHelp(const QString& caption) {
           {{"Linksklick in die Wellen",
             "der Punkt unter der Maus wird zum Zeigerpunkt; der Kasten darüber zeigt seine "
             "Zeiger"},
-           {"Ziehen mit gedrückter linker Taste", "verschiebt den Zeigerpunkt längs der Wellen"}}},
+           {"Ziehen mit gedrückter linker Taste", "verschiebt den Zeigerpunkt längs der Wellen"},
+           {"Mit dem Finger", "Tippen wie Linksklick, Ziehen wie mit gedrückter linker Taste"}}},
          {"Knöpfe und Regler",
           {{"Start W1/Menu",
             "startet die Animation; während sie läuft, hält „Menu“ sie an und führt zurück "

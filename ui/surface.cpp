@@ -6,6 +6,7 @@
 #include "ui/presenter.h"
 #include "ui/runtime.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -255,38 +256,56 @@ void Surface::resizeEvent(QResizeEvent* event) {
     ensureImages();
 }
 
-// The handler is a copy: it may process events that unload the window and
-// destroy this surface while it runs.
 void Surface::dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button) {
     event->accept();
+    report(std::move(handler), button, shiftCode(event->modifiers()), event->position());
+}
+
+// The handler is a copy: it may process events that unload the window and
+// destroy this surface while it runs.
+void Surface::report(MouseHandler handler, Integer button, Integer shift, QPointF pixel) {
     if (!handler)
         return;
-    const QPointF user = toUser(event->position() - QPointF(innerRect().topLeft()));
-    const Integer shift = shiftCode(event->modifiers());
+    const QPointF user = toUser(pixel - QPointF(innerRect().topLeft()));
     runHandler([&] {
         handler(button, shift, static_cast<Single>(user.x()), static_cast<Single>(user.y()));
     });
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
+    longPress_.press(*event);
     if (event->button() == Qt::LeftButton)
         pressedLeft_ = true;
     dispatchMouse(event, onMouseDown, buttonCode(event->button()));
 }
 
 void Surface::mouseMoveEvent(QMouseEvent* event) {
-    dispatchMouse(event, onMouseMove, buttonsCode(event->buttons()));
+    if (longPress_.trembles(*event))
+        return event->accept();
+    dispatchMouse(event, onMouseMove, buttonsCode(longPress_.buttons(*event)));
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = event->button() == Qt::LeftButton && pressedLeft_ &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
+    const Qt::MouseButton button = longPress_.release(*event);
+    const bool click =
+        button == Qt::LeftButton && pressedLeft_ && rect().contains(event->position().toPoint());
+    if (button == Qt::LeftButton)
         pressedLeft_ = false;
     const QPointer<Surface> alive(this);
-    dispatchMouse(event, onMouseUp, buttonCode(event->button()));
+    dispatchMouse(event, onMouseUp, buttonCode(button));
     if (click && alive && onClick)
         runHandler(std::function<void()>(onClick));
+}
+
+// A finger held still: its left press ends without a click, and the right
+// button goes down where it went down.
+void Surface::pressRight(QPointF pixel) {
+    pressedLeft_ = false;
+    const Integer shift = shiftCode(QGuiApplication::keyboardModifiers());
+    const QPointer<Surface> alive(this);
+    report(onMouseUp, buttonCode(Qt::LeftButton), shift, pixel);
+    if (alive)
+        report(onMouseDown, buttonCode(Qt::RightButton), shift, pixel);
 }
 
 void Surface::mouseDoubleClickEvent(QMouseEvent* event) {

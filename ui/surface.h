@@ -8,6 +8,7 @@
 #include "ui/colour.h"
 #include "ui/mouse_codes.h"
 #include "ui/numeric.h"
+#include "ui/touch.h"
 #include "ui/user_scale.h"
 
 #include <QImage>
@@ -71,7 +72,8 @@ public:
     void Cls();
 
     // Mouse events: button 1 left, 2 right, 4 middle (in moves the sum of the
-    // held buttons), shift 1 Shift, 2 Ctrl, 4 Alt, and x, y in user units.
+    // held buttons), shift 1 Shift, 2 Ctrl, 4 Alt, and x, y in user units. A
+    // finger acts as the left button, held still as the right one (touch.h).
     using MouseHandler = std::function<void(Integer button, Integer shift, Single x, Single y)>;
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onClick;
@@ -142,6 +144,8 @@ private:
     void record(DrawCall call);
     template <typename Change> void change(Change&& change);
     void draw(const Stroke& stroke, Colour colour);
+    void report(MouseHandler handler, Integer button, Integer shift, QPointF pixel);
+    void pressRight(QPointF pixel);
     void dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer button);
     // The keyboard's cursor (surface_keys.cpp), in widget pixels.
     QRect cursorRect() const;
@@ -159,6 +163,8 @@ private:
 
     bool recording_ = false;
     std::vector<DrawCall> log_;
+
+    LongPress longPress_{*this, [this](QPointF pixel) { pressRight(pixel); }};
 };
 
 } // namespace ui
