@@ -66,20 +66,30 @@ close_and_expect_clean_end() {
     exit "$status"
 }
 
+# X Y: a place in a window's own pixels on the screen, at the device pixel
+# ratio QT_SCALE_FACTOR gives.
+on_screen() { awk -v x="$1" -v y="$2" -v s="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d %d", x * s, y * s }'; }
+
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
 # WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
 # or EXTENTS: left right top bottom) lies inside the work area, at its top
-# left; with a FRACTION above 0 it is that fraction of the work area's size.
+# left; with a FRACTION above 0 it is that fraction of the work area's size,
+# to a pixel, or at a device pixel ratio above 1 to two of the program's own
+# pixels: it sees the work area and the frame rounded to those.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")
     extents=${3:-$(xprop -id "$1" -notype _NET_FRAME_EXTENTS | numbers)}
     work=$(xprop -root -notype _NET_WORKAREA | numbers)
-    awk -v fraction="$2" -v extents="${extents:-0 0 0 0}" -v work="$work" '
+    awk -v fraction="$2" -v extents="${extents:-0 0 0 0}" -v work="$work" \
+        -v ratio="${QT_SCALE_FACTOR:-1}" '
         /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF }
-        function far(value, target) { return value - target > 1 || target - value > 1 }
+        function far(value, target) {
+            return value - target > slack || target - value > slack
+        }
+        BEGIN { slack = ratio > 1 ? 2 * ratio : 1 }
         END {
             split(extents, e, " "); split(work, a, " ")
             x -= e[1]; y -= e[3]; w += e[1] + e[2]; h += e[3] + e[4]
