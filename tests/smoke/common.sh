@@ -19,12 +19,8 @@ wait_for() { # CONDITION...
         sleep 0.1
     done
 }
-# Ends the check with MESSAGE and what the program printed.
-fail() {
-    echo "FAIL: $*"
-    if [ -n "${pid:-}" ]; then kill "$pid" 2>/dev/null || true; fi
-    cat "$output"
-    exit 1
+fail() { # MESSAGE: the check ends with it and what the program printed
+    echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null || true; cat "$output"; exit 1
 }
 root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 # A server that has just started may refuse the first connections.
@@ -60,13 +56,9 @@ start_program() {
 # Windows come and go while xdotool walks the tree: it may fail and be asked again.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 find_window() { # CAPTION: the window once it is shown
-    local window deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
-    until window=$(window_named "$1") && [ -n "$window" ]; do
-        if ((SECONDS >= deadline)); then echo "no window \"$1\"" >&2; return 1; fi
-        sleep 0.1
-    done
-    echo "$window"
+    wait_for shown "$1" >/dev/null && window_named "$1" || { echo "no window \"$1\"" >&2; return 1; }
 }
+shown() { [ -n "$(window_named "$1")" ]; }
 hidden() { [ -z "$(window_named "$1")" ]; }
 
 # Dialogs of one caption told apart: Qt gives a message box a fixed size (its
@@ -117,13 +109,9 @@ red_at() { # X Y of the last shot
         sed 's/.*: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/' |
         awk '{ exit !($1 > 200 && $2 < 100 && $3 < 100) }'
 }
-# Something on the screen moves: two shots of the window in a row differ.
-moving() { # WINDOW
-    local first=$XDG_RUNTIME_DIR/before.png
-    local status=0
-    import -window "$1" "$first" && shot "$1" || return 1
-    compare -metric AE "$first" "$shot_file" null: 2>/dev/null || status=$?
-    [ "$status" -eq 1 ] # 0: the same, 2: not compared
+moving() { # WINDOW: two shots of it in a row differ
+    import -window "$1" "$XDG_RUNTIME_DIR/before.png" && shot "$1" &&
+        [ "$(compare -metric AE "$XDG_RUNTIME_DIR/before.png" "$shot_file" null: 2>&1)" != 0 ]
 }
 
 # The Huygens window's field: x -300..3700 over the window's width, y
@@ -146,9 +134,8 @@ field_drawn() { # WINDOW
 # A scan along the cut through field x has ended: the cut is drawn red, in the
 # rows above the plot, where during the scan only the rays' start can be.
 scanned_at() { # WINDOW X
-    shot "$1"
     local y
-    for y in -1300 -900 -500; do red_at $(field_pixel "$1" "$2" "$y") || return 1; done
+    shot "$1" && for y in -1300 -900 -500; do red_at $(field_pixel "$1" "$2" "$y") || return 1; done
 }
 
 # Closes the window through the window manager, as its close box does; the

@@ -52,10 +52,7 @@ click "$phasor" 148 145
 copied_picture_is "$phasor"
 # Tab to the wave picture: Right moves the probe point and the phasor box, Left
 # back; End and Home take the box out of the window to either side.
-box_left() { # the first column of the phasor box in row 100 (none: out of sight)
-    shot "$phasor"
-    first_dark 100 300 900
-}
+box_left() { shot "$phasor" && first_dark 100 300 900; } # in row 100; none: out of sight
 box_at() { test "$(box_left)" "$@" 2>/dev/null; } # OPERATOR VALUE, as `test` takes them
 wait_for box_at -gt 0 >/dev/null || fail "the phasor box is not shown"
 box=$(box_left)
