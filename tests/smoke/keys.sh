@@ -117,10 +117,13 @@ save_as_proposed "Amplitudenverteilung speichern" "$HOME/Documents/wellenzeiger-
 table=$(ls "$HOME"/Documents/wellenzeiger-amplituden-*.csv)
 rows=$(wc -l <"$table")
 [ "$rows" -eq 1203 ] || fail "the table has $rows lines, not 1203"
-# Ctrl+Shift+S right after the right button, so that the scan the press starts
-# handles it: a message, and no file.
+# Ctrl+Shift+S with the right button held, both given while the program is
+# stopped: it finds them waiting, so that the scan the press starts handles
+# the key, however quick the scan. A message, and no file.
 focus "$huygens"
+kill -STOP "$pid"
 xdotool mousemove --window "$huygens" 560 500 mousedown 3 key ctrl+shift+s mouseup 3
+kill -CONT "$pid"
 message=$(find_dialog "Amplitudenverteilung speichern" message) || fail "no message during the scan"
 keys "$message" Return
 wait_for hidden "Amplitudenverteilung speichern" >/dev/null || fail "the message stays open"
