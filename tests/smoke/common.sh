@@ -30,8 +30,8 @@ wait_for xprop -root >/dev/null
 # and waits until the window manager has announced the work area. Either is
 # started again if the new server turned it away.
 start_desktop() { # [PANEL-TOOL PANEL-HEIGHT]
-    local wm='' panel=''
-    for _ in $(seq 100); do
+    local wm='' panel='' deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
+    while ((SECONDS < deadline)); do
         if [ $# -eq 2 ] && { [ -z "$panel" ] || ! kill -0 "$panel" 2>/dev/null; }; then
             "$1" "$2" &
             panel=$!

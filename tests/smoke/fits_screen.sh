@@ -7,7 +7,7 @@
 set -euo pipefail
 program=$1 panel=$2 panel_height=$3 x=$4 y=$5 caption=$6 fraction=$7
 # A frame that does not fit fails well within the test's time.
-export WAIT_SECONDS=${WAIT_SECONDS:-20}
+export WAIT_SECONDS=${WAIT_SECONDS:-30}
 source "$(dirname "$0")/common.sh"
 if [ "$panel_height" -gt 0 ]; then start_desktop "$panel" "$panel_height"; else start_desktop; fi
 start_program
