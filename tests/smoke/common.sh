@@ -28,10 +28,13 @@ wait_for xprop -root >/dev/null
 
 # Starts openbox, after the panel if a panel tool and its height are given,
 # and waits until the window manager has announced the work area. Either is
-# started again if the new server turned it away.
+# started again if the new server turned it away, the panel also when the
+# work area has not made room for it within five seconds (a panel shown
+# while openbox was starting may be missed).
 start_desktop() { # [PANEL-TOOL PANEL-HEIGHT]
-    local wm='' panel='' deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
+    local wm='' panel='' tries=0 deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
     while ((SECONDS < deadline)); do
+        if [ -n "$panel" ] && ((++tries % 50 == 0)); then kill "$panel" 2>/dev/null || true; fi
         if [ $# -eq 2 ] && { [ -z "$panel" ] || ! kill -0 "$panel" 2>/dev/null; }; then
             "$1" "$2" &
             panel=$!
