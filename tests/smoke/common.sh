@@ -1,5 +1,10 @@
 # Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop
 # with openbox, the program with its output kept, helpers for its windows.
+#
+# The checks wait for states (a window shown, a picture drawn, a scan ended),
+# never for a fixed time: each wait polls its state and gives up after
+# WAIT_SECONDS (default 60, for the slow sanitizer build on a busy machine),
+# saying what it waited for.
 export XDG_RUNTIME_DIR=$(mktemp -d)
 output=$(mktemp)
 wm_log=$(mktemp)
@@ -7,9 +12,15 @@ helpers=()
 cleanup() { kill "${helpers[@]}" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$output" "$wm_log"; }
 trap 'cleanup' EXIT
 
-wait_for() { # CONDITION...: up to 10 s
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    echo "timed out waiting for: $*"; return 1
+wait_for() { # CONDITION...
+    local deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
+    until "$@"; do
+        if ((SECONDS >= deadline)); then echo "timed out waiting for: $*"; return 1; fi
+        sleep 0.1
+    done
+}
+fail() { # MESSAGE: the check ends with it and what the program printed
+    echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null || true; cat "$output"; exit 1
 }
 root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 # A server that has just started may refuse the first connections.
@@ -17,10 +28,13 @@ wait_for xprop -root >/dev/null
 
 # Starts openbox, after the panel if a panel tool and its height are given,
 # and waits until the window manager has announced the work area. Either is
-# started again if the new server turned it away.
+# started again if the new server turned it away, the panel also when the
+# work area has not made room for it within five seconds (a panel shown
+# while openbox was starting may be missed).
 start_desktop() { # [PANEL-TOOL PANEL-HEIGHT]
-    local wm='' panel=''
-    for _ in $(seq 100); do
+    local wm='' panel='' tries=0 deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
+    while ((SECONDS < deadline)); do
+        if [ -n "$panel" ] && ((++tries % 50 == 0)); then kill "$panel" 2>/dev/null || true; fi
         if [ $# -eq 2 ] && { [ -z "$panel" ] || ! kill -0 "$panel" 2>/dev/null; }; then
             "$1" "$2" &
             panel=$!
@@ -43,14 +57,88 @@ start_program() {
 }
 
 # Windows come and go while xdotool walks the tree: it may fail and be asked again.
-find_window() {
-    local window
-    for _ in $(seq 200); do
-        window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        [ -n "$window" ] && { echo "$window"; return 0; }
-        sleep 0.1
-    done
-    echo "no window \"$1\"" >&2; return 1
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+find_window() { # CAPTION: the window once it is shown
+    wait_for shown "$1" >/dev/null && window_named "$1" || { echo "no window \"$1\"" >&2; return 1; }
+}
+shown() { [ -n "$(window_named "$1")" ]; }
+hidden() { [ -z "$(window_named "$1")" ]; }
+
+# Dialogs of one caption told apart: Qt gives a message box a fixed size (its
+# least and largest size are the same), a file dialog can be resized.
+dialog_kind() { # WINDOW: "message" or "file"
+    xprop -id "$1" WM_NORMAL_HINTS | awk '
+        /minimum size:/ { least = $(NF - 2) "x" $NF } /maximum size:/ { most = $(NF - 2) "x" $NF }
+        END { print least != "" && least == most ? "message" : "file" }'
+}
+find_dialog() { # CAPTION KIND: the dialog once it is shown, which must be of that kind
+    local dialog kind
+    dialog=$(find_window "$1") || return 1
+    kind=$(dialog_kind "$dialog")
+    [ "$kind" = "$2" ] || { echo "\"$1\" is a $kind box, not a $2 dialog" >&2; return 1; }
+    echo "$dialog"
+}
+
+# The keyboard focus to WINDOW, with the window manager agreeing that it is
+# the active window: the program sees the focus before any key that follows.
+focus() { # WINDOW
+    xdotool windowfocus --sync "$1"
+    wait_for active_window_is "$1" >/dev/null || fail "window $1 does not become the active window"
+}
+keys() { # WINDOW KEYS...
+    focus "$1"
+    xdotool key "${@:2}"
+}
+active_window_is() { [ "$(xprop -root -notype _NET_ACTIVE_WINDOW | sed 's/.*# //')" = "$(printf '0x%x' "$1")" ]; }
+click() { # WINDOW X Y [BUTTON]
+    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+}
+size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+
+# Pictures of the screen: the last shot of a window, and what it shows.
+shot_file=$XDG_RUNTIME_DIR/shot.png
+shot() { import -window "$1" "$shot_file"; }
+first_dark() { # Y X0 WIDTH: the first dark column of X0 to X0 + WIDTH in row Y of the last shot
+    convert "$shot_file" -crop "$3x1+$2+$1" +repage -colorspace gray txt:- |
+        awk -F, -v x0="$2" 'NR > 1 && !found { g = $0; sub(/.*gray\(/, "", g)
+            if (g + 0 < 96) { print x0 + $1; found = 1 } }'
+}
+dark_pixels() { # W H X Y: how many pixels of that part of the last shot are dark
+    convert "$shot_file" -crop "$1x$2+$3+$4" +repage -colorspace gray -threshold 37% \
+        -format '%[fx:round(w*h*(1-mean))]' info:
+}
+red_at() { # X Y of the last shot
+    convert "$shot_file" -crop "1x1+$1+$2" +repage txt:- | tail -n 1 |
+        sed 's/.*: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/' |
+        awk '{ exit !($1 > 200 && $2 < 100 && $3 < 100) }'
+}
+moving() { # WINDOW: two shots of it in a row differ
+    import -window "$1" "$XDG_RUNTIME_DIR/before.png" && shot "$1" &&
+        [ "$(compare -metric AE "$XDG_RUNTIME_DIR/before.png" "$shot_file" null: 2>&1)" != 0 ]
+}
+
+# The Huygens window's field: x -300..3700 over the window's width, y
+# -1500..1425 over its height.
+field_pixel() { # WINDOW X Y: the pixel of a point of the field
+    size_of "$1" | awk -F x -v x="$2" -v y="$3" '{ printf "%d %d", (x + 300) * $1 / 4000, (y + 1500) * $2 / 2925 }'
+}
+field_x() { # WINDOW COLUMN: the field's x at a column of the window
+    size_of "$1" | awk -F x -v c="$2" '{ printf "%g", c * 4000 / $1 - 300 }'
+}
+# The first drawing of the field, ring after ring outwards, has come to the
+# rings of radius 3800 and more, the only ones that reach the window's right
+# edge away from the axis: everything nearer the sources is drawn.
+field_drawn() { # WINDOW
+    local x top bottom
+    read -r x top < <(field_pixel "$1" 3700 500)
+    read -r x bottom < <(field_pixel "$1" 3700 1300)
+    shot "$1" && [ "$(dark_pixels 3 $((bottom - top)) $((x - 3)) "$top")" -gt 0 ]
+}
+# A scan along the cut through field x has ended: the cut is drawn red, in the
+# rows above the plot, where during the scan only the rays' start can be.
+scanned_at() { # WINDOW X
+    local y
+    shot "$1" && for y in -1300 -900 -500; do red_at $(field_pixel "$1" "$2" "$y") || return 1; done
 }
 
 # Closes the window through the window manager, as its close box does; the
@@ -66,20 +154,30 @@ close_and_expect_clean_end() {
     exit "$status"
 }
 
+# X Y: a place in a window's own pixels on the screen, at the device pixel
+# ratio QT_SCALE_FACTOR gives.
+on_screen() { awk -v x="$1" -v y="$2" -v s="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d %d", x * s, y * s }'; }
+
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
 # WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
 # or EXTENTS: left right top bottom) lies inside the work area, at its top
-# left; with a FRACTION above 0 it is that fraction of the work area's size.
+# left; with a FRACTION above 0 it is that fraction of the work area's size,
+# to a pixel, or at a device pixel ratio above 1 to two of the program's own
+# pixels: it sees the work area and the frame rounded to those.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")
     extents=${3:-$(xprop -id "$1" -notype _NET_FRAME_EXTENTS | numbers)}
     work=$(xprop -root -notype _NET_WORKAREA | numbers)
-    awk -v fraction="$2" -v extents="${extents:-0 0 0 0}" -v work="$work" '
+    awk -v fraction="$2" -v extents="${extents:-0 0 0 0}" -v work="$work" \
+        -v ratio="${QT_SCALE_FACTOR:-1}" '
         /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF }
-        function far(value, target) { return value - target > 1 || target - value > 1 }
+        function far(value, target) {
+            return value - target > slack || target - value > slack
+        }
+        BEGIN { slack = ratio > 1 ? 2 * ratio : 1 }
         END {
             split(extents, e, " "); split(work, a, " ")
             x -= e[1]; y -= e[3]; w += e[1] + e[2]; h += e[3] + e[4]

@@ -8,17 +8,16 @@ source "$(dirname "$0")/common.sh"
 export HOME=$(mktemp -d)
 trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
+# Openbox without its focus-and-raise on a right press into a window, which
+# holds the press back until it has looked at it, while keys pass: a key given
+# with the press then reaches the program after it.
+export XDG_CONFIG_HOME=$HOME/.config
+mkdir -p "$XDG_CONFIG_HOME/openbox"
+sed '/<context name="Client">/,/<\/context>/{/<mousebind button="Right"/,/<\/mousebind>/d}' \
+    /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
 start_desktop
 start_program
 
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; cat "$output"; exit 1; }
-hidden() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
-click() { # WINDOW X Y [BUTTON]
-    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
-}
-keys() { # WINDOW KEYS...: the keyboard focus to the window, then the keys
-    xdotool windowfocus --sync "$1" sleep 0.3 key "${@:2}"
-}
 # WINDOW CAPTION [X Y]: F1 opens the window's help; Esc, or the window's
 # "Menu" button at X Y, closes it.
 help_works() {
@@ -30,41 +29,20 @@ help_works() {
 }
 save_as_proposed() { # CAPTION FILE-PATTERN: the save dialog's proposal taken with Return
     local dialog
-    dialog=$(find_window "$1") || fail "no dialog \"$1\""
-    sleep 1
+    dialog=$(find_dialog "$1" file) || fail "no save dialog \"$1\""
     keys "$dialog" Return
     wait_for hidden "$1" >/dev/null || fail "the dialog \"$1\" stays open"
     wait_for compgen -G "$2" >/dev/null || fail "nothing saved as $2"
 }
-size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 copied_picture_is() { # WINDOW: Ctrl+C put a PNG of the window's size on the clipboard
     local png=$HOME/copied.png
     rm -f "$png"
     xdotool key ctrl+c
-    wait_for sh -c 'xclip -selection clipboard -t TARGETS -o | grep -qx image/png' ||
+    wait_for sh -c 'xclip -selection clipboard -t TARGETS -o | grep -qx image/png' >/dev/null ||
         fail "Ctrl+C left no picture on the clipboard"
     xclip -selection clipboard -t image/png -o >"$png"
     [ "$(identify -format %wx%h "$png")" = "$(size_of "$1")" ] || fail "the copied picture is not the window"
     xclip -selection clipboard -i /dev/null # empty again for the next check
-}
-
-shot() { import -window "$1" "$HOME/shot.png"; }
-first_dark() { # Y X0 WIDTH: the first dark column of X0 to X0 + WIDTH in row Y of the last shot
-    convert "$HOME/shot.png" -crop "$3x1+$2+$1" +repage -colorspace gray txt:- |
-        awk -F, -v x0="$2" 'NR > 1 && !found { g = $0; sub(/.*gray\(/, "", g)
-            if (g + 0 < 96) { print x0 + $1; found = 1 } }'
-}
-dark_pixels() { # W H X Y: how many pixels of that part of the last shot are dark
-    convert "$HOME/shot.png" -crop "$1x$2+$3+$4" +repage -colorspace gray -threshold 37% \
-        -format '%[fx:round(w*h*(1-mean))]' info:
-}
-red_at() { # X Y of the last shot
-    convert "$HOME/shot.png" -crop "1x1+$1+$2" +repage txt:- | tail -n 1 |
-        sed 's/.*: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/' |
-        awk '{ exit !($1 > 200 && $2 < 100 && $3 < 100) }'
-}
-field_pixel() { # WINDOW X Y: the pixel of a point of the Huygens field (x -300..3700, y -1500..1425)
-    size_of "$1" | awk -F x -v x="$2" -v y="$3" '{ printf "%d %d", (x + 300) * $1 / 4000, (y + 1500) * $2 / 2925 }'
 }
 
 menu_title='Huyghenssches Prinzip - Zeigerformalismus'
@@ -76,28 +54,25 @@ huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
 menu=$(find_window "$menu_title") || fail "no menu window"
 click "$menu" 116 100
 phasor=$(find_window "$phasor_title") || fail "no phasor window"
-sleep 1
 help_works "$phasor" "$phasor_title"
 click "$phasor" 148 145
 copied_picture_is "$phasor"
 # Tab to the wave picture: Right moves the probe point and the phasor box, Left
 # back; End and Home take the box out of the window to either side.
-box_left() { # the first column of the phasor box in row 100 (none: out of sight)
-    sleep 0.5
-    shot "$phasor"
-    first_dark 100 300 900
-}
+box_left() { shot "$phasor" && first_dark 100 300 900; } # in row 100; none: out of sight
+box_at() { test "$(box_left)" "$@" 2>/dev/null; } # OPERATOR VALUE, as `test` takes them
+wait_for box_at -gt 0 >/dev/null || fail "the phasor box is not shown"
 box=$(box_left)
 keys "$phasor" Tab Tab Tab Tab Tab Right
-[ "$(box_left)" -gt "$box" ] || fail "Right in the wave picture leaves the probe point"
+wait_for box_at -gt "$box" >/dev/null || fail "Right in the wave picture leaves the probe point"
 keys "$phasor" Left
-[ "$(box_left)" = "$box" ] || fail "Left in the wave picture does not step back"
+wait_for box_at = "$box" >/dev/null || fail "Left in the wave picture does not step back"
 for key in End Home; do
     keys "$phasor" $key
-    [ -z "$(box_left)" ] || fail "$key in the wave picture leaves the box in sight"
+    wait_for box_at = '' >/dev/null || fail "$key in the wave picture leaves the box in sight"
 done
 click "$phasor" 72 24
-sleep 1
+wait_for moving "$phasor" >/dev/null || fail "\"Start W1/Menu\" starts no animation"
 keys "$phasor" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-zeiger-*.png"
 file "$HOME"/Pictures/wellenzeiger-zeiger-*.png | grep -q "PNG image data" || fail "no PNG"
@@ -107,50 +82,59 @@ help_works "$phasor" "$phasor_title" 72 24 # "Menu": back to the menu
 menu=$(find_window "$menu_title")
 click "$menu" 108 284
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
-sleep 3
+wait_for field_drawn "$huygens" >/dev/null || fail "the wave field is not drawn"
 # Strg+Plus twice: the circles three times as thick; Strg+Minus: twice;
-# Strg+0: back to normal.
-dark_after() { # KEYS...: the dark pixels of a part of the field after the keys
-    [ $# -eq 0 ] || { keys "$huygens" "$@"; sleep 1; }
-    shot "$huygens"
-    dark_pixels 300 300 500 300
+# Strg+0: back to normal. Each key draws the field afresh before the screen
+# shows it again.
+dark() { shot "$huygens" && dark_pixels 300 300 500 300; }
+dark_is() { test "$(dark)" "$@"; } # OPERATOR VALUE, as `test` takes them
+weight_key() { # KEY OPERATOR VALUE MESSAGE: the key, then the dark pixels so compared
+    keys "$huygens" "$1"
+    wait_for dark_is "$2" "$3" >/dev/null || fail "$4"
 }
-thin=$(dark_after) thick=$(dark_after ctrl+plus ctrl+plus) double=$(dark_after ctrl+minus)
-[ "$thick" -ge $((2 * thin)) ] || fail "Strg+Plus leaves the circles thin ($thin, then $thick)"
-[ "$double" -gt "$thin" ] && [ "$double" -lt "$thick" ] || fail "Strg+Minus: $double dark pixels"
-[ "$(dark_after ctrl+0)" = "$thin" ] || fail "Strg+0 does not go back to normal"
+thin=$(dark)
+weight_key ctrl+plus -gt "$thin" "Strg+Plus leaves the circles thin"
+double=$(dark)
+weight_key ctrl+plus -gt "$double" "a second Strg+Plus leaves the circles as they were"
+thick=$(dark)
+[ "$thick" -ge $((2 * thin)) ] || fail "Strg+Plus twice: $thick dark pixels, not twice $thin"
+weight_key ctrl+minus -lt "$thick" "Strg+Minus leaves the circles thick"
+[ "$(dark)" = "$double" ] || fail "Strg+Minus does not go back to double weight"
+weight_key ctrl+0 -lt "$double" "Strg+0 leaves the circles thick"
+[ "$(dark)" = "$thin" ] || fail "Strg+0 does not go back to normal"
 # Tab from the number box to the field; its cursor from (1700, 0) two steps
 # right, ten down and one up, at (1780, 263.25): Enter draws the rays, the one
 # to the middle source through (890, 131.6); Esc takes them away; Shift+Enter
-# scans the cut, which stays red once the scan has ended.
+# scans the cut, which is drawn red once the scan has ended.
+rays() { shot "$huygens" && red_at $(field_pixel "$huygens" 890 131.6); }
 keys "$huygens" Tab Tab Tab Tab Tab Right Right Right Left shift+Down Up Return
-sleep 0.5
-shot "$huygens"
-red_at $(field_pixel "$huygens" 890 131.6) || fail "Enter on the field shows no rays"
+wait_for rays >/dev/null || fail "Enter on the field shows no rays"
 keys "$huygens" Escape
-sleep 0.5
-shot "$huygens"
-! red_at $(field_pixel "$huygens" 890 131.6) || fail "Esc leaves the rays"
+wait_for eval '! rays' >/dev/null || fail "Esc leaves the rays"
 keys "$huygens" shift+Return
-scanned() { shot "$huygens" && red_at $(field_pixel "$huygens" 1780 -1000); }
-wait_for scanned >/dev/null || fail "Shift+Enter on the field runs no scan"
+wait_for scanned_at "$huygens" 1780 >/dev/null || fail "Shift+Enter on the field runs no scan"
 click "$huygens" 700 500
 copied_picture_is "$huygens"
-click "$huygens" 600 500 3 # left of the phasor box the click above placed at 700 500
-sleep 1
+# A right click left of the phasor box the click above placed at 700 500;
+# Ctrl+Shift+S once its scan has ended.
+click "$huygens" 600 500 3
+wait_for scanned_at "$huygens" "$(field_x "$huygens" 600)" >/dev/null || fail "a right click runs no scan"
 keys "$huygens" ctrl+shift+s
 save_as_proposed "Amplitudenverteilung speichern" "$HOME/Documents/wellenzeiger-amplituden-*.csv"
 table=$(ls "$HOME"/Documents/wellenzeiger-amplituden-*.csv)
 rows=$(wc -l <"$table")
 [ "$rows" -eq 1203 ] || fail "the table has $rows lines, not 1203"
-# Ctrl+Shift+S right after the right button, so that the scan the press starts
-# handles it: a message, and no file.
-xdotool windowfocus --sync "$huygens" mousemove --window "$huygens" 600 500 \
-    mousedown 3 key ctrl+shift+s mouseup 3
-message=$(find_window "Amplitudenverteilung speichern") || fail "no message during the scan"
-sleep 1
+# Ctrl+Shift+S with the right button, both given while the program is
+# stopped: it finds them waiting, and the scan the press starts handles the
+# key, however quick the scan. A message, and no file.
+focus "$huygens"
+kill -STOP "$pid"
+xdotool mousemove --window "$huygens" 560 500 mousedown 3 key ctrl+shift+s mouseup 3
+kill -CONT "$pid"
+message=$(find_dialog "Amplitudenverteilung speichern" message) || fail "no message during the scan"
 keys "$message" Return
 wait_for hidden "Amplitudenverteilung speichern" >/dev/null || fail "the message stays open"
+wait_for scanned_at "$huygens" "$(field_x "$huygens" 560)" >/dev/null || fail "the scan does not end"
 [ "$(ls "$HOME"/Documents)" = "${table##*/}" ] || fail "a table was written during the scan"
 keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-huygens-*.png"
