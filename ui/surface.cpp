@@ -269,6 +269,7 @@ void Surface::dispatchMouse(QMouseEvent* event, MouseHandler handler, Integer bu
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
+    setKeyboardInUse(false);
     if (event->button() == Qt::LeftButton)
         pressedLeft_ = true;
     dispatchMouse(event, onMouseDown, buttonCode(event->button()));

@@ -6,6 +6,9 @@
 #include "huygens/form3.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +22,23 @@ void expectColumnPhasor(const ui::DrawCall& dot, const ui::DrawCall& line, doubl
     EXPECT_TRUE(drawn(dot, Op::PSet, -500, base, -500, base, ui::WindowText, 3));
     EXPECT_TRUE(isLine(line, -500, base, -500 + 80 * std::cos(phase), base + 80 * std::sin(phase),
                        ui::WindowText, 1));
+}
+
+// The window as the screen shows it once the pending repaints are done:
+// unlike grab(), only what was marked for repainting is painted again.
+QImage onScreen(QWidget& window) {
+    QEvent paint(QEvent::UpdateRequest);
+    QApplication::sendEvent(&window, &paint);
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+int pixelsOf(const QImage& image, QRgb colour, QRect area = {0, 0, 1 << 16, 1 << 16}) {
+    int count = 0;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixel(x, y) == (colour | 0xff000000);
+    return count;
 }
 
 } // namespace
@@ -261,6 +281,79 @@ TEST_F(AppTest, TheFieldAtTheKeyboard) {
     EXPECT_EQ(form.keyCursorX, 3700);
     mousePress(&window, Qt::LeftButton, pixelAt(window, 500, 500)); // the cursor goes along
     EXPECT_NEAR(form.keyCursorX, 500, 3);
+}
+
+// The field's keys act only while the field has the focus, never through
+// the number box or a slider; Tab passes the plot and the phasor box by; a
+// held key acts once, as a held mouse button does.
+TEST_F(AppTest, TheFieldsKeysActOnlyInTheFieldAndOnceWhenHeld) {
+    Form3& form = openHuygens();
+    ui::Surface& window = form.window();
+    mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0)); // the plot and the box show
+    mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
+    leftClick(form.Text2);
+    record(window);
+    const long before = ui::eventProcessingCount();
+    const ui::Single y = form.keyCursorY;
+    typeKey(Qt::Key_Return);
+    typeKey(Qt::Key_Up, Qt::ShiftModifier);
+    typeKey(Qt::Key_Tab); // the slider
+    typeKey(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_TRUE(window.drawLog().empty());
+    EXPECT_EQ(ui::eventProcessingCount(), before);
+    EXPECT_EQ(form.keyCursorY, y);
+
+    std::vector<QWidget*> reached;
+    for (int tab = 0; tab < 12; ++tab) {
+        typeKey(Qt::Key_Tab);
+        reached.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(std::count(reached.begin(), reached.end(), form.Picture1.get()), 0);
+    EXPECT_EQ(std::count(reached.begin(), reached.end(), form.Picture3.get()), 0);
+    for (int tab = 0; tab < 12 && QApplication::focusWidget() != &window; ++tab)
+        typeKey(Qt::Key_Tab);
+    typeKey(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(ui::eventProcessingCount() - before, 1201);
+    record(window);
+    for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::ShiftModifier, QString(), true);
+        QApplication::sendEvent(&window, &repeat);
+        for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) { // as X11 may
+            QKeyEvent half(type, key, Qt::NoModifier);
+            half.setTimestamp(5000);
+            QApplication::sendEvent(&window, &half);
+        }
+    }
+    EXPECT_TRUE(window.drawLog().empty());
+    EXPECT_EQ(ui::eventProcessingCount() - before, 1201);
+}
+
+// The cross shows after Tab and after a key, not after a click; moving it or
+// the focus leaves nothing behind on the screen, nor does a slider's frame.
+TEST_F(AppTest, FocusMarksShowForTheKeyboardAndLeaveNothingBehind) {
+    Form3& form = openHuygens();
+    ui::Surface& window = form.window();
+    const QRgb highlight = QGuiApplication::palette().color(QPalette::Highlight).rgb();
+    const QRect slider = form.HScroll2->geometry();
+    const auto blue = [&] { return pixelsOf(onScreen(window), qRgb(0, 0, 255)); };
+    leftClick(form.Text2);
+    typeKey(Qt::Key_Tab);
+    EXPECT_GT(pixelsOf(onScreen(window), highlight, slider), 0);
+    for (int tab = 0; tab < 4; ++tab) // the other slider, the number box, "Menu", the field
+        typeKey(Qt::Key_Tab);
+    EXPECT_EQ(pixelsOf(onScreen(window), highlight, slider), 0);
+    const int cross = blue();
+    EXPECT_GT(cross, 0);
+    for (int key = 0; key < 3; ++key)
+        typeKey(Qt::Key_Right);
+    EXPECT_EQ(blue(), cross);
+
+    leftClick(&window, pixelAt(window, 500, 500));
+    EXPECT_EQ(blue(), 0);
+    typeKey(Qt::Key_Left);
+    EXPECT_GT(blue(), 0);
+    typeKey(Qt::Key_Tab);
+    EXPECT_EQ(blue(), 0);
 }
 
 TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {
