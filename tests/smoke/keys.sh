@@ -67,22 +67,17 @@ field_pixel() { # WINDOW X Y: the pixel of a point of the Huygens field (x -300.
     size_of "$1" | awk -F x -v x="$2" -v y="$3" '{ printf "%d %d", (x + 300) * $1 / 4000, (y + 1500) * $2 / 2925 }'
 }
 
-# Shift+Enter held in the field for two seconds scans once, as a held mouse
-# button does: once that scan has ended, Ctrl+Shift+S offers to save its table
-# (scans nested into it by the key's repeats would be refused with a message).
-# The save dialog is told from a message by its height.
+# Shift+Enter held in the field scans once, as a held mouse button does: once
+# that scan has ended, Ctrl+Shift+S opens the save dialog, which is taller
+# than the message that refuses scans nested into each other by key repeats.
 table_offered() {
-    local window offered=1
+    local window height
     xdotool windowfocus --sync "$huygens" key ctrl+shift+s
     window=$(find_window "Amplitudenverteilung speichern") || return 1
-    [ "$(xwininfo -id "$window" | awk '/Height:/ { print $2 }')" -gt 300 ] && offered=0
+    height=$(xwininfo -id "$window" | awk '/Height:/ { print $2 }')
     keys "$window" Escape
     wait_for hidden "Amplitudenverteilung speichern" >/dev/null || fail "the dialog stays open"
-    return $offered
-}
-held_key_scans_once() {
-    xdotool windowfocus --sync "$huygens" keydown shift+Return sleep 2 keyup shift+Return
-    wait_for table_offered >/dev/null || fail "a held Shift+Enter scans more than once"
+    [ "$height" -gt 300 ]
 }
 
 menu_title='Huyghenssches Prinzip - Zeigerformalismus'
@@ -152,7 +147,8 @@ shot "$huygens"
 keys "$huygens" shift+Return
 scanned() { shot "$huygens" && red_at $(field_pixel "$huygens" 1780 -1000); }
 wait_for scanned >/dev/null || fail "Shift+Enter on the field runs no scan"
-held_key_scans_once
+xdotool windowfocus --sync "$huygens" keydown shift+Return sleep 2 keyup shift+Return
+wait_for table_offered >/dev/null || fail "a held Shift+Enter scans more than once"
 click "$huygens" 700 500
 copied_picture_is "$huygens"
 click "$huygens" 600 500 3 # left of the phasor box the click above placed at 700 500
