@@ -31,11 +31,10 @@ QImage onScreen(QWidget& window) {
     return window.screen()->grabWindow(window.winId()).toImage();
 }
 
-int pixelsOf(const QImage& image, QRgb colour, QRect area = {0, 0, 1 << 16, 1 << 16}) {
+int pixelsOf(const QImage& image, QRgb colour) {
     int count = 0;
-    area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             count += image.pixel(x, y) == (colour | 0xff000000);
     return count;
 }
@@ -324,19 +323,14 @@ TEST_F(AppTest, TheFieldsKeysActOnlyInTheFieldAndOnceWhenHeld) {
 }
 
 // The cross shows after Tab and after a key, not after a click; moving it or
-// the focus leaves nothing behind on the screen, nor does a slider's frame.
+// the focus leaves nothing behind on the screen.
 TEST_F(AppTest, FocusMarksShowForTheKeyboardAndLeaveNothingBehind) {
     Form3& form = openHuygens();
     ui::Surface& window = form.window();
-    const QRgb highlight = QGuiApplication::palette().color(QPalette::Highlight).rgb();
-    const QRect slider = form.HScroll2->geometry();
     const auto blue = [&] { return pixelsOf(onScreen(window), qRgb(0, 0, 255)); };
     leftClick(form.Text2);
-    typeKey(Qt::Key_Tab);
-    EXPECT_GT(pixelsOf(onScreen(window), highlight, slider), 0);
-    for (int tab = 0; tab < 4; ++tab) // the other slider, the number box, "Menu", the field
+    for (int tab = 0; tab < 5; ++tab) // the sliders, the other number box, "Menu", the field
         typeKey(Qt::Key_Tab);
-    EXPECT_EQ(pixelsOf(onScreen(window), highlight, slider), 0);
     const int cross = blue();
     EXPECT_GT(cross, 0);
     for (int key = 0; key < 3; ++key)
