@@ -70,4 +70,5 @@ void Form2::connectHandlers() {
     Picture1->onKeyDown = handler("Picture1_KeyDown", [this](ui::Integer key, ui::Integer shift) {
         Picture1_KeyDown(key, shift);
     });
+    Picture1->setFocusPolicy(Qt::StrongFocus); // first in the tab order, and with a click
 }

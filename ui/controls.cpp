@@ -231,9 +231,11 @@ void Frame::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// Out of the tab order unless its window gives it keys of its own: the
+// focus must never rest on a picture that does nothing with the keys.
 PictureBox::PictureBox(Surface& container, Geometry twips)
     : Surface(&container), Placed(*this, container, twips) {
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureBox::paintFrame(QPainter& painter) {

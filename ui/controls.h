@@ -120,7 +120,8 @@ protected:
 };
 
 // A picture box: a drawing surface with a flat one-pixel border, and a
-// focus frame inside it while it has the keyboard focus.
+// focus frame inside it while it has the keyboard focus, which it takes only
+// when its window sets a focus policy for the keys it gives it.
 class PictureBox : public Surface, public Placed {
     Q_OBJECT
 public:

@@ -274,6 +274,7 @@ void Surface::report(MouseHandler handler, Integer button, Integer shift, QPoint
 
 void Surface::mousePressEvent(QMouseEvent* event) {
     longPress_.press(*event);
+    setKeyboardInUse(false);
     if (event->button() == Qt::LeftButton)
         pressedLeft_ = true;
     dispatchMouse(event, onMouseDown, buttonCode(event->button()));

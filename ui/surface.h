@@ -79,14 +79,16 @@ public:
     std::function<void()> onClick;
 
     // Keys: the arrows, Home, End, Enter and Esc with their codes
-    // (key_codes.h) and the shift state; every other key goes on to the
-    // toolkit, and so do these when no handler is set.
+    // (key_codes.h) and the shift state, while the surface itself has the
+    // focus; every other key goes on to the toolkit, and so do these when no
+    // handler is set.
     using KeyHandler = std::function<void(Integer key, Integer shift)>;
     KeyHandler onKeyDown;
 
     // The keyboard's cursor: a small cross at a point in user units, shown
-    // while the surface has the focus. Like the focus frame of a picture box
-    // it is painted over the picture, never into it.
+    // while the surface has the focus and the keyboard is being used on it.
+    // Like the focus frame of a picture box it is painted over the picture,
+    // never into it.
     void setCursorMark(QPointF user);
 
     // Conversions between user units and twips of the inner area (the twips
@@ -129,6 +131,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     virtual void paintFrame(QPainter&) {}
@@ -151,6 +154,8 @@ private:
     QRect cursorRect() const;
     QPointF cursorCentre() const;
     void paintCursor(QPainter& painter) const;
+    void setKeyboardInUse(bool inUse);
+    bool repeats(const QKeyEvent& press) const;
 
     std::optional<UserScale> userScale_; // none: twips of the inner area
     int drawWidth_ = 1;
@@ -160,6 +165,9 @@ private:
     Canvas canvas_;
     bool pressedLeft_ = false;
     std::optional<QPointF> cursorMark_;
+    bool keyboardInUse_ = false; // the cursor shows: Tab or a key, not the mouse, came last
+    int releasedKey_ = 0;        // the last key released, and when: to tell repeats
+    quint64 releasedAt_ = 0;
 
     bool recording_ = false;
     std::vector<DrawCall> log_;

@@ -16,10 +16,19 @@ void Surface::setCursorMark(QPointF user) {
     update(cursorRect());
 }
 
-// Painted over the picture while the surface shows the focus.
+// Painted over the picture while the surface shows the focus and the
+// keyboard is being used on it: after Tab brought the focus or a key acted,
+// not after a click.
 void Surface::paintCursor(QPainter& painter) const {
-    if (cursorMark_ && showsFocus())
+    if (cursorMark_ && keyboardInUse_ && showsFocus())
         paintCross(painter, cursorCentre());
+}
+
+void Surface::setKeyboardInUse(bool inUse) {
+    if (keyboardInUse_ == inUse)
+        return;
+    keyboardInUse_ = inUse;
+    update(cursorRect());
 }
 
 QRect Surface::cursorRect() const {
@@ -37,6 +46,8 @@ bool Surface::showsFocus() const {
 
 void Surface::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardInUse_ = true;
     update();
 }
 
@@ -45,17 +56,39 @@ void Surface::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
-// The handler is a copy: it may process events that unload the window.
+// A key acts only while the surface itself has the focus: the keys that a
+// control inside it leaves unused come here too. Enter and Esc act once
+// however long they are held, as a held mouse button does; the arrows
+// repeat. The handler is a copy: it may process events that unload the
+// window.
 void Surface::keyPressEvent(QKeyEvent* event) {
     const Integer key = keyCode(event->key());
     const KeyHandler handler = onKeyDown;
-    if (!handler || key == 0) {
+    if (!handler || key == 0 || !hasFocus()) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
+    if ((key == KeyEnter || key == KeyEscape) && repeats(*event))
+        return;
+    setKeyboardInUse(true);
     const Integer shift = shiftCode(event->modifiers());
     runHandler([&] { handler(key, shift); });
+}
+
+void Surface::keyReleaseEvent(QKeyEvent* event) {
+    releasedKey_ = event->key();
+    releasedAt_ = event->timestamp();
+    QWidget::keyReleaseEvent(event);
+}
+
+// Whether a press is the keyboard repeating a held key. The toolkit marks
+// most repeats, but on X11 not those whose release and press it reads apart;
+// the window system gives such a pair the same time, which a user's own
+// release and press never share. (Presses the program makes have no time.)
+bool Surface::repeats(const QKeyEvent& press) const {
+    return press.isAutoRepeat() || (press.timestamp() != 0 && press.key() == releasedKey_ &&
+                                    press.timestamp() == releasedAt_);
 }
 
 } // namespace ui

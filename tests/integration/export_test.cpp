@@ -62,7 +62,8 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     ui::Surface& window = huygens.window();
     mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
     mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    typeKey(Qt::Key_S, Qt::ControlModifier); // the focus is on the field
+    typeKey(Qt::Key_Right); // the keyboard's cursor shows
+    typeKey(Qt::Key_S, Qt::ControlModifier);
     QFileDialog* dialog = dialogOf<QFileDialog>(window);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->windowTitle(), "Bild speichern");

@@ -45,6 +45,19 @@ copied_picture_is() { # WINDOW: Ctrl+C put a PNG of the window's size on the cli
     xclip -selection clipboard -i /dev/null # empty again for the next check
 }
 
+# Shift+Enter held in the field scans once, as a held mouse button does: once
+# that scan has ended, Ctrl+Shift+S opens the save dialog, not the message
+# that refuses scans nested into each other by key repeats.
+table_offered() {
+    local window kind
+    keys "$huygens" ctrl+shift+s
+    window=$(find_window "Amplitudenverteilung speichern") || return 1
+    kind=$(dialog_kind "$window")
+    keys "$window" Escape
+    wait_for hidden "Amplitudenverteilung speichern" >/dev/null || fail "the dialog stays open"
+    [ "$kind" = file ]
+}
+
 menu_title='Huyghenssches Prinzip - Zeigerformalismus'
 phasor_title='Superposition von Wellen - Phasenzeiger'
 huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
@@ -113,6 +126,9 @@ keys "$huygens" Escape
 wait_for eval '! rays' >/dev/null || fail "Esc leaves the rays"
 keys "$huygens" shift+Return
 wait_for scanned_at "$huygens" 1780 >/dev/null || fail "Shift+Enter on the field runs no scan"
+focus "$huygens"
+xdotool keydown shift+Return sleep 2 keyup shift+Return
+wait_for table_offered >/dev/null || fail "a held Shift+Enter scans more than once"
 click "$huygens" 700 500
 copied_picture_is "$huygens"
 # A right click left of the phasor box the click above placed at 700 500;

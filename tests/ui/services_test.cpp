@@ -119,6 +119,7 @@ TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
     bar->setSliderPosition(70);
     bar->setSliderDown(false);
     QApplication::setActiveWindow(&form.window());
+    form.Command1->setFocus(Qt::TabFocusReason);
     const QImage plain = bar->grab().toImage();
     bar->setFocus(Qt::TabFocusReason);
     EXPECT_NE(bar->grab().toImage(), plain); // the focus shows
