@@ -3,6 +3,8 @@
 #include "ui/failure.h"
 #include "ui/line_weight.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -18,6 +20,29 @@ public:
 
 void say(const QString& line) {
     ui::writeReport("wellenzeiger: " + line);
+}
+
+
+// Qt writes a file it could not read anew from what it could: the user's own
+// text would be lost. So it is kept beside the new one, under a name of its
+// own; false (and nothing written) if it cannot be.
+bool keepUnreadableFile() {
+    const Store store;
+    if (store.status() != QSettings::FormatError)
+        return true;
+    const QString file = store.fileName();
+    const QString kept =
+        file + QDateTime::currentDateTime().toString(".'unlesbar'-yyyyMMdd-HHmmss");
+    if (!QFile::rename(file, kept)) {
+        say(QString("Einstellungen in %1 nicht lesbar und nicht beiseitegelegt; die Linienstärke "
+                    "wird nicht gespeichert")
+                .arg(file));
+        return false;
+    }
+    say(QString("Einstellungen in %1 nicht lesbar; die Datei bleibt als %2 erhalten, die "
+                "Linienstärke wird neu gespeichert")
+            .arg(file, kept));
+    return true;
 }
 
 } // namespace
@@ -50,6 +75,8 @@ int readLineWeight() {
 }
 
 void saveLineWeight(int weight) {
+    if (!keepUnreadableFile())
+        return;
     Store store;
     store.setValue(lineWeightKey, weight);
     store.sync();
