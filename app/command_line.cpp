@@ -6,6 +6,7 @@
 
 #ifdef Q_OS_WIN
 #include "ui/windows_console.h"
+#include <QApplication>
 #include <cstdlib>
 #endif
 
@@ -30,9 +31,9 @@ bool asksForHelpOrVersion(const QStringList& arguments) {
            (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
 }
 
-} // namespace
-
-void answerHelpAndVersion(int argc, char* argv[]) {
+// Lets `answer` answer --help or --version with the parser that read them,
+// in a bare QCoreApplication, with Qt's German texts.
+template <typename Answer> void whenAsked(int argc, char* argv[], const Answer& answer) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(WELLENZEIGER_VERSION));
     if (!asksForHelpOrVersion(QCoreApplication::arguments()))
@@ -42,17 +43,37 @@ void answerHelpAndVersion(int argc, char* argv[]) {
     QCommandLineParser parser;
     describe(parser);
     parser.parse(QCoreApplication::arguments());
+    answer(parser);
+}
+
+} // namespace
+
+void answerHelpAndVersion(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
-    // The same texts as Qt's, to the console or in a message box.
-    ui::showAnswer(parser.isSet(QStringLiteral("version"))
-                       ? QCoreApplication::applicationName() + QLatin1Char(' ') +
-                             QCoreApplication::applicationVersion() + QLatin1Char('\n')
-                       : parser.helpText());
+    // The same texts as Qt's, to where the program was started from; started
+    // by a double click, in a message box, which needs a QApplication in the
+    // place of the bare one.
+    QString text;
+    whenAsked(argc, argv, [&text](const QCommandLineParser& parser) {
+        text = parser.isSet(QStringLiteral("version"))
+                   ? QCoreApplication::applicationName() + QLatin1Char(' ') +
+                         QCoreApplication::applicationVersion() + QLatin1Char('\n')
+                   : parser.helpText();
+    });
+    if (text.isEmpty())
+        return;
+    if (!ui::writeAnswer(text)) {
+        QApplication application(argc, argv);
+        const auto germanQtTexts = installGermanQtTranslation(qtTranslationsDirectory());
+        ui::showAnswerBox(text);
+    }
     std::exit(0);
 #else
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    parser.showHelp();
+    whenAsked(argc, argv, [](QCommandLineParser& parser) {
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+        parser.showHelp();
+    });
 #endif
 }
 

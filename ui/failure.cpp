@@ -4,9 +4,10 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include <QDateTime>
+#include "ui/report_log.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #endif
 
@@ -20,15 +21,10 @@ QSet<QString>& reported() {
 
 #ifdef Q_OS_WIN
 // A program of the Windows GUI has no standard error that anyone reads: its
-// reports are kept in a log file in the user's local application data.
-void appendToLog(const QString& line) {
+// reports are kept in the user's local application data.
+QString logFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return;
-    QFile log(folder + QStringLiteral("/wellenzeiger.log"));
-    if (log.open(QIODevice::Append | QIODevice::Text))
-        log.write(QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + ' ' +
-                  line.toUtf8() + '\n');
+    return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
 }
 #endif
 
@@ -38,8 +34,25 @@ void writeReport(const QString& line) {
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
 #ifdef Q_OS_WIN
-    appendToLog(line);
+    if (const QString folder = logFolder(); !folder.isEmpty())
+        appendToLog(folder + QStringLiteral("/wellenzeiger.log"), line);
 #endif
+}
+
+void writeReportAboutFile(const QString& line, const QString& file) {
+#ifdef Q_OS_WIN
+    // The log would repeat it at every start while the file stays as it is.
+    QFile about(file);
+    const QByteArray contents = about.open(QIODevice::ReadOnly) ? about.readAll() : QByteArray();
+    if (const QString folder = logFolder();
+        !folder.isEmpty() &&
+        !isNewState(folder + '/' + QFileInfo(file).fileName() + QStringLiteral(".gemeldet"),
+                    line.toUtf8() + '\n' + contents))
+        return;
+#else
+    (void)file;
+#endif
+    writeReport(line);
 }
 
 void reportFailure(const QString& where, const std::exception& error) {

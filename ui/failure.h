@@ -11,8 +11,15 @@ namespace ui {
 
 // Prints one line of a report on standard error; on Windows, where a GUI
 // program has none, appends it to wellenzeiger.log in the user's local
-// application data too, after the date and time.
+// application data too, after the date and time (the log keeps its last 200
+// lines).
 void writeReport(const QString& line);
+
+// A report about what a file holds (what the program ignored in its
+// settings): on Windows, where the log keeps it, written once per change of
+// the file, not at every start; elsewhere written each time, for whoever
+// reads standard error then.
+void writeReportAboutFile(const QString& line, const QString& file);
 
 // Prints "wellenzeiger: Laufzeitfehler in WHERE: ERROR" unless that very line
 // was printed before in this program life.

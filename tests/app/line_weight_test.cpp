@@ -147,3 +147,28 @@ TEST_F(AppTest, SavedWeightIsTakenAndNonsenseLeftAsItIs) {
               "wellenzeiger: Linienstärke konnte nicht in " + settingsFile() +
                   " gespeichert werden\n");
 }
+
+// Qt would write a file it could not read anew from what it could read of it:
+// the first change of weight keeps the user's text beside the new file.
+TEST_F(AppTest, UnreadableSettingsAreKeptBesideTheNewFile) {
+    const QByteArray unreadable = "[Beamer\nLinienstaerke=2\n[Farben]\nHintergrund=grau\n";
+    write(settingsFile(), unreadable);
+    const auto changeAndTell = [this](int weight) {
+        testing::internal::CaptureStderr();
+        app->changeLineWeight(weight);
+        return QString::fromStdString(testing::internal::GetCapturedStderr());
+    };
+    const QString said = changeAndTell(3);
+    const QDir folder = QFileInfo(settingsFile()).dir();
+    const QStringList kept = folder.entryList({"wellenzeiger.ini.unlesbar-*"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1) << said.toStdString();
+    EXPECT_EQ(read(folder.filePath(kept[0])), unreadable);
+    EXPECT_EQ(said, "wellenzeiger: Einstellungen in " + settingsFile() +
+                        " nicht lesbar; die Datei bleibt als " + folder.filePath(kept[0]) +
+                        " erhalten, die Linienstärke wird neu gespeichert\n");
+    EXPECT_EQ(read(settingsFile()), "[Beamer]\nLinienstaerke=3\n");
+    // The new file is readable: the next change writes it over in silence.
+    EXPECT_EQ(changeAndTell(2), "");
+    EXPECT_EQ(read(settingsFile()), "[Beamer]\nLinienstaerke=2\n");
+    EXPECT_EQ(folder.entryList({"wellenzeiger.ini.unlesbar-*"}, QDir::Files), kept);
+}

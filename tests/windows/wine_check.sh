@@ -51,6 +51,23 @@ log=$user/AppData/Local/wellenzeiger/wellenzeiger.log
 rm -f "$log" "$user"/Pictures/wellenzeiger-*.png
 check "--version answers" grep -qx 'wellenzeiger [0-9.]*' <(wine "$exe" --version)
 check "--help answers in German" grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen an' <(wine "$exe" --help)
+# Through a pipe and into a file in the code page that the programs of a
+# console read them in: wine gives the program no console to ask, so the OEM
+# code page that consoles start with.
+oem=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v OEMCP |
+    awk '/OEMCP/ { print $3 }' | tr -d '\r')
+has_sharp_s() { iconv -f "CP$oem" -t UTF-8 "$1" | grep -q 'Zeigt Hilfe einschließlich Qt'; }
+wine "$exe" --help | cat >"$XDG_RUNTIME_DIR/piped.txt"
+check "--help through a pipe in code page $oem" has_sharp_s "$XDG_RUNTIME_DIR/piped.txt"
+wine "$exe" --help >"$XDG_RUNTIME_DIR/redirected.txt"
+check "--help into a file in code page $oem" has_sharp_s "$XDG_RUNTIME_DIR/redirected.txt"
+# Started by a double click: no standard output, no console; a message box.
+wine start /wait /unix "$exe" --help &
+starter=$!
+box=$(find_window Wellenzeiger)
+wait_for root_property _NET_ACTIVE_WINDOW "$(printf '0x%x' "$box")" # the first window to be active
+xdotool key Return
+check "--help without a console: a message box that Enter closes" wait "$starter"
 
 # Wave fronts cover the field: more than 10 % of the window is dark (the
 # controls alone make 1 %).
@@ -81,9 +98,36 @@ click "$huygens" 280 12 # "Menu"
 click "$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')" 104 516 # "Ende"
 check '"Ende" ends the program with status 0' wait "$pid"
 check "no failure reported" test ! -s "$log"
+
+# What the program ignores in its settings is written into the log once per
+# change of the file, not at every start.
+settings=$user/AppData/Roaming/wellenzeiger/wellenzeiger.ini
+mkdir -p "${settings%/*}"
+rm -f "${log%/*}/wellenzeiger.ini.gemeldet" # what the last run remembered
+printf '[Beamer]\r\nFarbe=rot\r\n' >"$settings"
+start_and_close() {
+    start_program
+    menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+    wait_for frame_fits "$menu" 0 "$visible" >/dev/null
+    wmctrl -i -c "$menu"
+    wait "$pid"
+}
+reported() { test "$(grep -c 'Einstellungen Beamer/Farbe in .* unbekannt' "$log")" = "$1"; }
+start_and_close
+start_and_close
+check "ignored settings are reported once, not at every start" reported 1
+printf '[Beamer]\r\nFarbe=blau\r\n' >"$settings"
+start_and_close
+check "and once more after a change of the file" reported 2
+rm "$settings"
+
+# The log keeps its newest 200 lines.
+seq -f 'alt %g' 300 >"$log"
 rm -r "${exe%/*}/translations"
 wine "$exe" --version >/dev/null
 check "a failure goes to the log file" grep -q 'Qt-Übersetzung qtbase_de nicht gefunden' "$log"
+kept() { test "$(grep -c '' "$log")" = 200 -a "$(head -n 1 "$log" | tr -d '\r')" = 'alt 102'; }
+check "the log keeps its newest 200 lines" kept
 
 folder=$user/AppData/Local/Programs/Wellenzeiger
 link="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Wellenzeiger.lnk"
