@@ -61,9 +61,14 @@ void App::changeLineWeight(int weight) {
     ui::Form* forms[] = {form1_.get(), form2_.get(), form3_.get()};
     for (ui::Form* form : forms) {
         if (form && form->loaded()) {
-            ui::runHandler([form] { form->LineWeight_Change(); },
-                           form->handlerName("LineWeight_Change"));
-            ui::refreshHelp(form->window());
+            ui::runHandler(
+                [form] {
+                    form->LineWeight_Change();
+                    // Events processed while it drew may have unloaded the window.
+                    if (form->loaded())
+                        ui::refreshHelp(form->window());
+                },
+                form->handlerName("LineWeight_Change"));
         }
     }
 }
