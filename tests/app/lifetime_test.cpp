@@ -17,10 +17,8 @@ TEST_F(AppTest, EndeWhileTheAnimationFinishesItsLastFrameAfterMenu) {
     });
     leftClick(phasor.Command1); // "Start W1/Menu": returns once the program ended
 
-    EXPECT_TRUE(ui::programEnded());
-    EXPECT_EQ(phasor.stoppedFlag, 1);
-    EXPECT_FALSE(phasor.loaded());
-    EXPECT_TRUE(menu.unloading());
+    EXPECT_EQ(std::tuple(ui::programEnded(), phasor.stoppedFlag, phasor.loaded(), menu.unloading()),
+              std::tuple(true, 1, false, true));
 
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(static_cast<ui::PictureBox*>(phasor.Picture1), nullptr);

@@ -27,10 +27,9 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
          "längs eines vorgegebenen Schnittes.",
          {192, 264, 345, 225}},
         {menu.Command3, "Ende", {32, 496, 145, 41}}};
-    for (const auto& [control, text, pixels] : controls) {
-        EXPECT_EQ(control->property("text").toString(), text);
-        EXPECT_EQ(control->geometry(), pixels) << text.toStdString();
-    }
+    for (const auto& [control, text, pixels] : controls)
+        EXPECT_EQ(std::pair(control->property("text").toString(), control->geometry()),
+                  std::pair(text, pixels));
     EXPECT_EQ(std::tuple(menu.Label1->font().pixelSize(), menu.Label2->font().pixelSize()),
               std::tuple(24, 16));
     EXPECT_EQ(menu.Command1->nextInFocusChain(), menu.Command2); // tab order as laid out
@@ -47,6 +46,5 @@ TEST_F(AppTest, DemonstrationWindowsOpenOnceAndComeBackWithTheirState) {
     EXPECT_EQ(&huygens.window(), window);
 
     leftClick(app->form1().Command2);
-    EXPECT_TRUE(app->form2().visible());
-    EXPECT_FALSE(app->form1().visible());
+    EXPECT_EQ(std::pair(app->form2().visible(), app->form1().visible()), std::pair(true, false));
 }

@@ -27,9 +27,7 @@ int darkRun(const QImage& image, QPoint at, QPoint step) {
 
 TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-    const auto pixels = [ratio](double units) {
-        return static_cast<int>(std::lround(units * ratio));
-    };
+    const auto pixels = [ratio](double units) { return int(std::lround(units * ratio)); };
     // Pens 1 to 6 are `ratio` times `weight` as wide, to the nearest pixel: a
     // level line, an upright line and a dot each in the Huygens plot, one unit
     // a logical pixel (multiples of 4 units are whole pixels at every ratio);

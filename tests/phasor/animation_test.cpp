@@ -33,8 +33,7 @@ int crestOfWave2(const ui::Surface& picture) {
 
 TEST_F(AppTest, FirstFrameWithTheDefaults) {
     Form2& f = openPhasor();
-    record(*f.Picture1);
-    record(*f.Picture2);
+    record(*f.Picture1, *f.Picture2);
     const long before = ui::eventProcessingCount();
     runFrames(1);
     EXPECT_EQ(ui::eventProcessingCount() - before, 201); // 2 a wave point, 2 for the box, 1 pause
@@ -77,8 +76,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
         for (const int mode : {1, 0}) { // to the vector sum and back, with its button
             leftClick(f.Command4);
             f.timePhase = 0; // the first frame's values
-            record(*f.Picture1);
-            record(*f.Picture2);
+            record(*f.Picture1, *f.Picture2);
             runFrames(1);
             EXPECT_EQ(f.Picture1->drawLog().size(), waves) << wave2 << sum;
             EXPECT_EQ(f.Picture2->drawLog().size(), mode ? vectorSum : pointers) << wave2 << sum;

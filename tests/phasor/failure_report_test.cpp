@@ -2,7 +2,6 @@
 
 #include "phasor/form2.h"
 
-// A failing step loses only its own drawing; each failure is printed once.
 TEST_F(AppTest, FailingStepsLoseOnlyThemselvesAndArePrintedOnceEach) {
     Form2& form = openPhasor();
     testing::internal::CaptureStderr();

@@ -44,8 +44,7 @@ TEST_F(AppTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {
         mouseRelease(f.Picture1, button, at);
     }
     f.Picture1_MouseMove(3, 0, 1500, 500); // left and right together
-    EXPECT_EQ(f.probeIndex, 50);
-    EXPECT_TRUE(f.Picture2->drawLog().empty());
+    EXPECT_EQ(std::tuple(f.probeIndex, f.Picture2->drawLog().size()), std::tuple(50, 0u));
 
     mousePress(f.Picture1, Qt::LeftButton, at); // the height does not matter
     EXPECT_EQ(f.probeIndex, 10);
@@ -107,8 +106,8 @@ TEST_F(AppTest, SpeedSliderSetsFactorTextAndRestartsTheTime) {
     record(*f.Picture1);
     f.timePhase = 1.5f;
     f.HScroll2->setValue(800);
-    EXPECT_EQ(std::tuple(f.speedFactor, f.phaseStep, f.timePhase), std::tuple(0, 0, 0));
-    EXPECT_EQ(f.Text3->Text(), "0");
+    EXPECT_EQ(std::tuple(f.speedFactor, f.phaseStep, f.timePhase, f.Text3->Text()),
+              std::tuple(0, 0, 0, QString("0")));
     f.HScroll2->setValue(901);
     EXPECT_EQ(f.Text3->Text(), QString("1") + QLocale().decimalPoint() + "01");
     EXPECT_NEAR(f.phaseStep, 1.01 / 28, 1e-7);
@@ -118,8 +117,7 @@ TEST_F(AppTest, SpeedSliderSetsFactorTextAndRestartsTheTime) {
 
 TEST_F(AppTest, WavelengthAndShiftRedrawTheStillRowsReversed) {
     Form2& f = openPhasor();
-    record(*f.Picture1);
-    record(*f.Picture2);
+    record(*f.Picture1, *f.Picture2);
     const long before = ui::eventProcessingCount();
     f.HScroll1->setValue(20);
     EXPECT_EQ(f.Text1->Text(), "20");

@@ -5,7 +5,6 @@
 TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
     Form2& f = openPhasor();
     EXPECT_EQ(f.caption(), "Superposition von Wellen - Phasenzeiger");
-    // The controls a user clicks, with their places in twips of the window.
     const std::tuple<QWidget*, QString, ui::Geometry> controls[] = {
         {f.Command1, "Start W1/Menu", {240, 120, 1695, 495}},
         {f.Command2, "Welle 2 on/off", {240, 720, 1695, 495}},
@@ -41,10 +40,9 @@ TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
 
     // The phasor box's controls, in its units: the arrows in the top corners,
     // the mode button centred between them, Label8 centred at the bottom.
-    EXPECT_EQ(f.Command4->Caption(), "Vektorsumme W1+W2");
-    EXPECT_EQ(f.Command5->Caption(), "---->");
-    EXPECT_EQ(f.Command6->Caption(), "<----");
-    EXPECT_EQ(f.Label8->Caption(), "Zeiger W1 und W2");
+    EXPECT_EQ((QStringList{f.Command4->Caption(), f.Command5->Caption(), f.Command6->Caption(),
+                           f.Label8->Caption()}),
+              (QStringList{"Vektorsumme W1+W2", "---->", "<----", "Zeiger W1 und W2"}));
     const std::pair<double, double> edges[] = {{f.Command6->Left(), -150},
                                                {f.Command6->Top(), -140},
                                                {f.Command5->Left() + f.Command5->Width(), 150},
@@ -111,11 +109,9 @@ TEST_F(AppTest, PhasorMenuButtonStopsAndShowingAgainKeepsTheState) {
         leftClick(f.Command1); // nested in the first frame, like a user's click
     });
     f.Command1_Click();
-    EXPECT_FALSE(f.visible());
-    EXPECT_TRUE(app->form1().visible());
-    EXPECT_EQ(f.stoppedFlag, 1);
-    EXPECT_EQ(f.Label5->Caption(), "off");
-    EXPECT_EQ(f.Command1->Caption(), "Start/W1");
+    EXPECT_EQ(std::tuple(f.visible(), app->form1().visible(), f.stoppedFlag, f.Label5->Caption(),
+                         f.Command1->Caption()),
+              std::tuple(false, true, 1, QString("off"), QString("Start/W1")));
     EXPECT_NEAR(f.timePhase, 1.0 / 28, 1e-7); // the frame was finished
 
     app->form1().Command2_Click();

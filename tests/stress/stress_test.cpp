@@ -92,7 +92,6 @@ struct Stress {
         }
     }
 
-    // A finding is reported and ends the program.
     void check() {
         if (ui::Surface::nonFiniteCallCount() != 0) {
             failure = "a drawing call received a coordinate that is not finite";

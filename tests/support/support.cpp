@@ -30,8 +30,7 @@ QMouseEvent* mouseEvent(QEvent::Type type, QWidget* widget, QPoint pos, Qt::Mous
 }
 
 void deliver(QWidget* widget, QMouseEvent* event) {
-    QApplication::sendEvent(widget, event);
-    delete event;
+    QApplication::sendEvent(widget, std::unique_ptr<QMouseEvent>(event).get());
 }
 
 // What Qt does for a press from the window system (not for a sent event): the
@@ -128,12 +127,10 @@ void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos) {
 
 void typeKey(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget();
-    target = target ? target : QApplication::activeWindow();
-    if (!target) {
+    if ((target = target ? target : QApplication::activeWindow()))
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    else
         ADD_FAILURE() << "no window is active to take the key";
-        return;
-    }
-    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
 
 void atEventProcessing(long n, std::function<void()> action) {

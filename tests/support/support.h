@@ -50,6 +50,10 @@ void atEventProcessing(long n, std::function<void()> action);
 
 using Op = ui::DrawCall::Op;
 void record(ui::Surface& surface); // an empty log that records from now on
+inline void record(ui::Surface& a, ui::Surface& b) {
+    record(a);
+    record(b);
+}
 // A call compared with the expected one (for a circle x2 is the radius).
 ::testing::AssertionResult drawn(const ui::DrawCall& call, Op op, double x1, double y1, double x2,
                                  double y2, ui::Colour colour, int width);

@@ -108,8 +108,8 @@ TEST_F(ServicesTest, DoEventsNestsHandlersAndEndStopsEverythingAtOnce) {
 TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
     form.Command1->setLeft(1013); // 67.5 pixels
     form.Command1->setWidth(1013);
-    EXPECT_EQ(form.Command1->geometry().x(), 68);
-    EXPECT_EQ(form.Command1->geometry().width(), 67); // the right edge at 135.1
+    EXPECT_EQ(std::pair(form.Command1->geometry().x(), form.Command1->geometry().width()),
+              std::pair(68, 67)); // the right edge at 135.1
 
     ui::HScrollBar* bar = form.HScroll1;
     std::vector<int> changes;
@@ -140,9 +140,8 @@ TEST_F(ServicesTest, UserScaleMapsCornersAndNegativeHeightGrowsUpwards) {
     box.PSet(149.9, -139.9, ui::RGB(0, 0, 255));
     box.PSet(0, 100, ui::RGB(0, 255, 0)); // above the origin
     const QImage& image = box.screenImage();
-    EXPECT_EQ(image.pixel(0, 0), red);
-    EXPECT_EQ(image.pixel(99, 69), ui::RGB(0, 0, 255));
-    EXPECT_EQ(image.pixel(50, 10), ui::RGB(0, 255, 0));
+    EXPECT_EQ((std::array{image.pixel(0, 0), image.pixel(99, 69), image.pixel(50, 10)}),
+              (std::array{red, ui::RGB(0, 0, 255), ui::RGB(0, 255, 0)}));
     form.Label1->setLeft(0); // controls inside are placed in its units
     form.Label1->setTop(0);
     EXPECT_EQ(form.Label1->pos(), QPoint(51, 36));
