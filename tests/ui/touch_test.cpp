@@ -23,7 +23,12 @@ protected:
         surface.onClick = [this] { seen += "c "; };
     }
     static void waitPastHold() { QTest::qWait(int(ui::LongPress::holdTime.count()) * 3 / 2); }
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // One for the program's life, as a real one: Qt keeps every device it is told of.
+    static QPointingDevice* touchScreen() {
+        static QPointingDevice* const device = QTest::createTouchDevice();
+        return device;
+    }
+    QPointingDevice* screen = touchScreen();
     ui::Surface surface;
     QString seen;
     QTest::QTouchEventWidgetSequence finger = QTest::touchEvent(&surface, screen, false);
