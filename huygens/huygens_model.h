@@ -5,7 +5,6 @@
 
 #include "ui/numeric.h"
 
-
 namespace huygens {
 
 // Every elementary wave has the same amplitude: its phasor is this long in
