@@ -89,6 +89,11 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     leftClick(phasor.Picture1);
     app->changeLineWeight(1);
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), still);
+    phasor.HScroll1->setValue(28); // still rows again, which clear the pointers
+    const auto rows = images({phasor.Picture1, phasor.Picture2});
+    app->changeLineWeight(2);
+    app->changeLineWeight(1);
+    EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), rows);
 
     // The field, the plot of a scan and the phasor box of its last point; an
     // open help says the new weight.
