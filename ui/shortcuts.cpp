@@ -27,6 +27,13 @@ void installWindowKeys(QWidget& window, const WindowKeys& keys) {
         bind(window, QKeySequence(Qt::CTRL | Qt::Key_Plus), [set] { set(lineWeight() + 1); });
         bind(window, QKeySequence(Qt::CTRL | Qt::Key_Minus), [set] { set(lineWeight() - 1); });
         bind(window, QKeySequence(Qt::CTRL | Qt::Key_0), [set] { set(normalWeight); });
+#ifdef Q_OS_WASM
+        // Browsers keep Strg+Plus and Strg+Minus for the page's zoom: there
+        // the keys alone set the weight too.
+        bind(window, QKeySequence(Qt::Key_Plus), [set] { set(lineWeight() + 1); });
+        bind(window, QKeySequence(Qt::Key_Minus), [set] { set(lineWeight() - 1); });
+        bind(window, QKeySequence(Qt::Key_0), [set] { set(normalWeight); });
+#endif
     }
 }
 
