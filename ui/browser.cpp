@@ -9,9 +9,6 @@
 #include <QWidget>
 #include <emscripten.h>
 
-namespace ui::browser {
-namespace {
-
 // The loader (data/web/loader.js) gives the module the function that shows
 // the end page.
 EM_JS(void, showEndPageInBrowser, (), {
@@ -23,6 +20,9 @@ EM_JS(int, browserCanCopyImages, (), {
     return !!(window.isSecureContext && navigator.clipboard && navigator.clipboard.write &&
               window.ClipboardItem);
 });
+
+namespace ui::browser {
+namespace {
 
 // When a window of the program hides (a help window, a message), the window
 // it belongs to gets the keyboard, or else the last visible window.
