@@ -78,12 +78,16 @@ class Server:
 def until(condition, seconds, what):
     """Waits for a state, polling; fails naming it after `seconds`."""
     due = time.monotonic() + seconds
+    error = ""
     while True:
-        value = condition()
+        try:  # a page being replaced answers nothing for a moment
+            value = condition()
+        except AssertionError as failure:
+            value, error = None, " (%s)" % failure
         if value:
             return value
         if time.monotonic() > due:
-            raise AssertionError("timed out waiting until " + what)
+            raise AssertionError("timed out waiting until " + what + error)
         time.sleep(0.05)
 
 
