@@ -166,7 +166,10 @@ class Check:
               "the help closes again")
 
     def offline_reload(self):
-        self.browser.evaluate("navigator.serviceWorker.ready.then(() => true)", wait=True)
+        assert self.browser.evaluate(
+            "Promise.race([navigator.serviceWorker.ready.then(() => true),"
+            " new Promise(done => setTimeout(() => done(false), 30000))])", wait=True), \
+            "no service worker is ready"
         until(lambda: self.browser.evaluate(
             "caches.keys().then(k => Promise.all(k.map(n => caches.open(n).then(c => "
             "c.match('wellenzeiger.wasm'))))).then(r => r.some(Boolean))", wait=True),
