@@ -94,7 +94,7 @@ serve-web: web
 # part of `make test`.
 test-web: web
 	scripts/install-packages chromium python3-websocket python3-pil unzip
-	/usr/bin/python3 tests/web/web_check.py wellenzeiger-$$(cat build-web/version)-web.zip
+	timeout 600 /usr/bin/python3 tests/web/web_check.py wellenzeiger-$$(cat build-web/version)-web.zip
 
 # The browser's figures (docs/performance.md), in headless Chromium.
 bench-web: web
