@@ -75,3 +75,28 @@ test-windows: windows
 	version=$$(cat build-windows/version) && \
 	  xvfb-run -a -s '-screen 0 1280x1024x24' tests/windows/wine_check.sh \
 	  wellenzeiger-$$version-windows-x64.zip wellenzeiger-$$version-setup.exe
+
+# The program as a web page: wellenzeiger-<version>-web.zip here
+# (scripts/web-package), a folder for any web server. The first run builds
+# Qt for WebAssembly into ~/.cache/wellenzeiger (scripts/web-qt, about 17
+# minutes at -j 2 on a quiet machine).
+.PHONY: web serve-web test-web bench-web
+web:
+	scripts/web-package
+
+# The zip's folder on http://127.0.0.1:8000/ (PORT=n for another port).
+serve-web: web
+	rm -rf build-web/serve && mkdir -p build-web/serve
+	unzip -q wellenzeiger-$$(cat build-web/version)-web.zip -d build-web/serve
+	scripts/serve-web build-web/serve/wellenzeiger-$$(cat build-web/version) $${PORT:-8000}
+
+# The zip in headless Chromium, driven through its DevTools protocol; not
+# part of `make test`.
+test-web: web
+	scripts/install-packages chromium python3-websocket python3-pil unzip
+	timeout 600 /usr/bin/python3 tests/web/web_check.py wellenzeiger-$$(cat build-web/version)-web.zip
+
+# The browser's figures (docs/performance.md), in headless Chromium.
+bench-web: web
+	scripts/install-packages chromium python3-websocket python3-pil unzip
+	/usr/bin/python3 bench/web_bench.py wellenzeiger-$$(cat build-web/version)-web.zip

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include "ui/desktop.h"
 #include "ui/failure.h"
 #include "ui/line_weight.h"
 
@@ -15,7 +16,8 @@ const QString lineWeightKey = QStringLiteral("Beamer/Linienstaerke");
 class Store : public QSettings {
 public:
     Store()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, "wellenzeiger", "wellenzeiger") {}
+        : QSettings(ui::userSettingsFormat(), QSettings::UserScope, "wellenzeiger",
+                    "wellenzeiger") {}
 };
 
 void say(const QString& line) {

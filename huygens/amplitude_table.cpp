@@ -1,7 +1,8 @@
 #include "huygens/amplitude_table.h"
 
+#include "ui/decimal.h"
+
 #include <QStringList>
-#include <charconv>
 
 namespace huygens {
 namespace {
@@ -9,10 +10,7 @@ namespace {
 // The shortest decimal that reads back as the same single-precision value,
 // never in exponent form (spreadsheets would read that as text in some locales).
 QString numberText(ui::Single value, const QLocale& locale) {
-    char digits[64];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
-    return QString::fromLatin1(digits, static_cast<int>(end.ptr - digits))
-        .replace('.', locale.decimalPoint());
+    return QString::fromStdString(ui::shortestDecimal(value)).replace('.', locale.decimalPoint());
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <optional>
 
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
 #include <QWindow>
 #else
 #include <QtGui/qguiapplication_platform.h>
@@ -24,14 +24,17 @@
 namespace ui {
 namespace {
 
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
 
 // Windows knows the frame of a window from its style before it is shown; Qt
-// works it out (AdjustWindowRectEx) when it creates the native window. The
-// probe is a fixed-size top-level window like the program's.
+// works it out (AdjustWindowRectEx) when it creates the native window. In the
+// browser Qt draws a title bar and a border itself, on the page, which is the
+// screen. The probe is a fixed-size top-level window like the program's.
 QMargins platformWindowFrame() {
+#ifdef Q_OS_WIN
     if (QGuiApplication::platformName() != QLatin1String("windows"))
         return {};
+#endif
     QWindow probe;
     probe.setMinimumSize(QSize(100, 100));
     probe.setMaximumSize(QSize(100, 100));
@@ -148,6 +151,14 @@ QMargins platformWindowFrame() {
 QRect workArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QSettings::Format userSettingsFormat() {
+#ifdef Q_OS_WASM
+    return QSettings::NativeFormat; // the browser's local storage of the page's site
+#else
+    return QSettings::IniFormat;
+#endif
 }
 
 QMargins windowFrame() {

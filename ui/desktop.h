@@ -5,6 +5,7 @@
 
 #include <QMargins>
 #include <QRect>
+#include <QSettings>
 
 namespace ui {
 
@@ -13,8 +14,12 @@ namespace ui {
 QRect workArea();
 
 // The frame around a normal top-level window, asked of the window manager
-// (of Windows for its window style) once and then remembered; none without a
-// window manager and on platforms other than X11 and Windows.
+// (of Windows for its window style, of Qt in the browser) once and then
+// remembered; none without a window manager and on other platforms.
 QMargins windowFrame();
+
+// Where the user's settings are kept: a file in the configuration folder, or
+// in the browser the page's local storage, which outlives the visit.
+QSettings::Format userSettingsFormat();
 
 } // namespace ui

@@ -110,10 +110,16 @@ HelpRows copyKeyRow() {
 
 HelpRows lineWeightRows() {
     const QString now[] = {"normal", "doppelt", "dreifach"};
-    return {{"Strg+Plus, Strg+Minus",
-             "Linienstärke für den Beamer: dicker, dünner (jetzt " + now[lineWeight() - 1] +
-                 "); gilt für alle Fenster und bleibt für den nächsten Start"},
-            {"Strg+0", "normale Linienstärke"}};
+    HelpRows rows = {
+        {"Strg+Plus, Strg+Minus", "Linienstärke für den Beamer: dicker, dünner (jetzt " +
+                                      now[lineWeight() - 1] +
+                                      "); gilt für alle Fenster und bleibt für den nächsten Start"},
+        {"Strg+0", "normale Linienstärke"}};
+#ifdef Q_OS_WASM
+    rows.push_back({"Plus, Minus, 0", "dasselbe ohne Strg, denn im Browser vergrößern Strg+Plus "
+                                      "und Strg+Minus oft die Seite"});
+#endif
+    return rows;
 }
 
 // One table for all sections, so that their columns line up.

@@ -5,6 +5,12 @@
 
 #include <QApplication>
 #include <QTimer>
+#ifdef Q_OS_WASM
+#include "ui/browser.h"
+
+#include <QAbstractEventDispatcher>
+#include <QScopedValueRollback>
+#endif
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
@@ -22,6 +28,8 @@ struct ProgramState {
     std::function<void()> hook;
     bool pacing = true;
     Clock::time_point lastFrame{};
+    Clock::time_point lastWait{};
+    bool waiting = false;
 };
 
 ProgramState& state() {
@@ -46,6 +54,20 @@ void processEventsUntil(Clock::time_point due) {
     QTimer wakeUp;
     wakeUp.setSingleShot(true);
     wakeUp.setTimerType(Qt::PreciseTimer);
+#ifdef Q_OS_WASM
+    // The browser's event dispatcher runs a due timer without ending the wait
+    // it interrupted: the timer ends it. The program's stack is suspended in
+    // one wait only, so a handler that runs during a wait cannot wait itself;
+    // it processes what is pending and goes on.
+    QObject::connect(&wakeUp, &QTimer::timeout,
+                     [] { QAbstractEventDispatcher::instance()->wakeUp(); });
+    if (state().waiting) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        throwIfEnded();
+        return;
+    }
+    const QScopedValueRollback<bool> waiting(state().waiting, true);
+#endif
     while (Clock::now() < due) {
         // Rounded up: a wait rounded down to 0 ms would spin until `due`.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now());
@@ -53,13 +75,27 @@ void processEventsUntil(Clock::time_point due) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         throwIfEnded();
     }
+    state().lastWait = Clock::now();
 }
+
+#ifdef Q_OS_WASM
+// The browser paints and takes input only while the program waits: a long
+// drawing waits for a millisecond, at most once per display refresh.
+void letBrowserPaint() {
+    const auto now = Clock::now();
+    if (now - state().lastWait >= std::chrono::milliseconds(Presenter::refreshMs))
+        processEventsUntil(now + std::chrono::milliseconds(1));
+}
+#endif
 
 } // namespace
 
 void startProgram() {
     state() = ProgramState{};
     forgetReportedFailures();
+#ifdef Q_OS_WASM
+    browser::preparePage();
+#endif
 }
 
 bool programEnded() {
@@ -71,6 +107,9 @@ void End() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0); // only stops a running event loop
+#ifdef Q_OS_WASM
+    browser::showEndPage();
+#endif
     throw ProgramEnded{};
 }
 
@@ -81,6 +120,9 @@ void DoEvents() {
     throwIfEnded();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     throwIfEnded();
+#ifdef Q_OS_WASM
+    letBrowserPaint();
+#endif
 }
 
 void PresentFrame() {

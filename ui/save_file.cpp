@@ -47,6 +47,16 @@ void writeChosenFile(QWidget& window, const QString& title, const QString& path,
 } // namespace
 
 void askAndSave(QWidget& window, const SaveRequest& request, std::function<QByteArray()> contents) {
+#ifdef Q_OS_WASM
+    // In the browser the file is a download under the proposed name: the
+    // browser asks where it goes or puts it into the downloads folder.
+    const QString name = QFileInfo(request.proposedPath).fileName();
+    const QByteArray data = contents();
+    if (data.isEmpty())
+        writeChosenFile(window, request.title, name, data); // says why nothing is saved
+    else
+        QFileDialog::saveFileContent(data, name);
+#else
     auto* dialog = new QFileDialog(&window, request.title, request.proposedPath, request.filter);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(request.suffix);
@@ -56,6 +66,7 @@ void askAndSave(QWidget& window, const SaveRequest& request, std::function<QByte
                          runHandler([&] { writeChosenFile(window, title, path, contents()); });
                      });
     dialog->open();
+#endif
 }
 
 QString userFolder(QStandardPaths::StandardLocation location) {

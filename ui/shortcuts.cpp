@@ -24,12 +24,17 @@ void installWindowKeys(QWidget& window, Shell& shell, const WindowKeys& keys) {
     bind(window, QKeySequence(Qt::CTRL | Qt::Key_C), keys.copyPicture);
     bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), keys.saveData);
     bind(window, QKeySequence(Qt::Key_F1), keys.showHelp);
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Plus),
-         [&shell] { shell.changeLineWeight(lineWeight() + 1); });
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Minus),
-         [&shell] { shell.changeLineWeight(lineWeight() - 1); });
-    bind(window, QKeySequence(Qt::CTRL | Qt::Key_0),
-         [&shell] { shell.changeLineWeight(normalWeight); });
+    const auto set = [&shell](int weight) { shell.changeLineWeight(weight); };
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Plus), [set] { set(lineWeight() + 1); });
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_Minus), [set] { set(lineWeight() - 1); });
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_0), [set] { set(normalWeight); });
+#ifdef Q_OS_WASM
+    // Browsers keep Strg+Plus and Strg+Minus for the page's zoom: there
+    // the keys alone set the weight too.
+    bind(window, QKeySequence(Qt::Key_Plus), [set] { set(lineWeight() + 1); });
+    bind(window, QKeySequence(Qt::Key_Minus), [set] { set(lineWeight() - 1); });
+    bind(window, QKeySequence(Qt::Key_0), [set] { set(normalWeight); });
+#endif
 }
 
 } // namespace ui

@@ -9,6 +9,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QPointer>
+#ifdef Q_OS_WASM
+#include "ui/browser.h"
+#endif
 
 namespace ui {
 
@@ -51,8 +54,20 @@ void savePicture(const Form& form, const QString& stem) {
 }
 
 void copyPicture(const Form& form) {
-    whenShown(form,
-              [](QWidget& window) { QApplication::clipboard()->setImage(pictureOf(window)); });
+    whenShown(form, [](QWidget& window) {
+#ifdef Q_OS_WASM
+        if (!browser::canCopyImages()) {
+            showMessage(window, "Bild kopieren",
+                        "Dieser Browser lässt die Seite kein Bild in die Zwischenablage legen "
+                        "(das erlauben Browser nur Seiten, die über https kommen).
+
+"
+                        "Mit Strg+S laden Sie das Bild als PNG-Datei herunter.");
+            return;
+        }
+#endif
+        QApplication::clipboard()->setImage(pictureOf(window));
+    });
 }
 
 } // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/browser.h"
+
+#include "ui/failure.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <emscripten.h>
+
+// The loader (data/web/loader.js) gives the module the function that shows
+// the end page.
+EM_JS(void, showEndPageInBrowser, (), {
+    if (Module["wellenzeigerEnded"])
+        Module["wellenzeigerEnded"]();
+});
+
+EM_JS(int, browserCanCopyImages, (), {
+    return !!(window.isSecureContext && navigator.clipboard && navigator.clipboard.write &&
+              window.ClipboardItem);
+});
+
+namespace ui::browser {
+namespace {
+
+// When a window of the program hides (a help window, a message), the window
+// it belongs to gets the keyboard, or else the last visible window.
+class KeyboardKeeper : public QObject {
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Hide && widget && widget->isWindow())
+            QTimer::singleShot(0, [owner = QPointer<QWidget>(widget->parentWidget())] {
+                activateWindowBelow(owner);
+            });
+        return false;
+    }
+
+private:
+    static void activateWindowBelow(QWidget* owner) {
+        if (const QWidget* active = QApplication::activeWindow(); active && active->isVisible())
+            return;
+        QWidget* below = owner ? owner->window() : nullptr;
+        if (!below || !below->isVisible()) {
+            below = nullptr;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->isVisible())
+                    below = window;
+        }
+        if (below)
+            below->activateWindow();
+    }
+};
+
+} // namespace
+
+void preparePage() {
+    for (const char* font :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(font)) < 0)
+            writeReport(QStringLiteral("wellenzeiger: Schrift %1 nicht ladbar").arg(font));
+    static KeyboardKeeper keeper;
+    qApp->installEventFilter(&keeper);
+}
+
+void showEndPage() {
+    showEndPageInBrowser();
+}
+
+bool canCopyImages() {
+    return browserCanCopyImages() != 0;
+}
+
+} // namespace ui::browser
