@@ -59,9 +59,7 @@ void copyPicture(const Form& form) {
         if (!browser::canCopyImages()) {
             showMessage(window, "Bild kopieren",
                         "Dieser Browser lässt die Seite kein Bild in die Zwischenablage legen "
-                        "(das erlauben Browser nur Seiten, die über https kommen).
-
-"
+                        "(das erlauben Browser nur Seiten, die über https kommen).\n\n"
                         "Mit Strg+S laden Sie das Bild als PNG-Datei herunter.");
             return;
         }
