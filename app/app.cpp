@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "huygens/form3.h"
 #include "phasor/form2.h"
+#include "ui/desktop.h"
 #include "ui/help_window.h"
 #include "ui/line_weight.h"
 
@@ -19,6 +20,8 @@ App::~App() {
 // The line weight saved at the last run counts from the first window on.
 void App::start() {
     ui::setLineWeight(readLineWeight());
+    ui::whenWorkAreaChanges(
+        [this] { forEachLoadedForm("WorkArea_Change", &ui::Form::WorkArea_Change); });
     form1().Show();
 }
 
@@ -58,17 +61,22 @@ void App::changeLineWeight(int weight) {
     if (ui::lineWeight() == before)
         return;
     saveLineWeight(ui::lineWeight());
+    forEachLoadedForm("LineWeight_Change", &ui::Form::LineWeight_Change);
+}
+
+// Each loaded window in turn, with an open help refreshed afterwards.
+void App::forEachLoadedForm(const char* handler, void (ui::Form::*change)()) {
     ui::Form* forms[] = {form1_.get(), form2_.get(), form3_.get()};
     for (ui::Form* form : forms) {
         if (form && form->loaded()) {
             ui::runHandler(
-                [form] {
-                    form->LineWeight_Change();
+                [form, change] {
+                    (form->*change)();
                     // Events processed while it drew may have unloaded the window.
                     if (form->loaded())
                         ui::refreshHelp(form->window());
                 },
-                form->handlerName("LineWeight_Change"));
+                form->handlerName(handler));
         }
     }
 }

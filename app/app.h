@@ -30,6 +30,8 @@ public:
     bool form3Created() const { return form3_ != nullptr; }
 
 private:
+    void forEachLoadedForm(const char* handler, void (ui::Form::*change)());
+
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

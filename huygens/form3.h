@@ -72,6 +72,7 @@ public:
     void Picture1_Click();
     void Form_KeyDown(ui::Integer key, ui::Integer shift);
     void LineWeight_Change() override;
+    void WorkArea_Change() override;
 
 protected:
     void buildLayout() override;
@@ -85,6 +86,7 @@ private:
     void connectHandlers();
     void installKeys();
     void saveAmplitudes();
+    void LayOut();
     void PlaceSourceRow();
     void ShowSourceCount();
     void ShowWavelength();

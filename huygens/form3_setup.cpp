@@ -4,6 +4,26 @@
 #include <cmath>
 
 void Form3::Form_Load() {
+    LayOut();
+
+    piValue = 4 * std::atan(1.0);
+    initialDrawing = 1;
+    halfCount = 3;
+    wavelength = 100;
+    sourceSpacing = 50;
+    PlaceSourceRow();
+    ShowWavelength();
+    ShowSourceCount();
+
+    // The field becomes the persistent image that later clears return to.
+    window().setRetainDrawing(true);
+    DrawWaveField();
+    window().setRetainDrawing(false);
+    initialDrawing = 0;
+}
+
+// The window fills the work area and shows the field in its scale.
+void Form3::LayOut() {
     setWidth(ui::Screen::Width());
     setHeight(ui::Screen::Height());
 
@@ -23,21 +43,11 @@ void Form3::Form_Load() {
     Picture3->setScaleTop(500);
 
     Move(1, 1);
+}
 
-    piValue = 4 * std::atan(1.0);
-    initialDrawing = 1;
-    halfCount = 3;
-    wavelength = 100;
-    sourceSpacing = 50;
-    PlaceSourceRow();
-    ShowWavelength();
-    ShowSourceCount();
-
-    // The field becomes the persistent image that later clears return to.
-    window.setRetainDrawing(true);
-    DrawWaveField();
-    window.setRetainDrawing(false);
-    initialDrawing = 0;
+void Form3::WorkArea_Change() {
+    LayOut();
+    LineWeight_Change();
 }
 
 void Form3::PlaceSourceRow() {

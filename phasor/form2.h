@@ -82,6 +82,7 @@ public:
     void Picture1_MouseMove(ui::Integer button, ui::Integer shift, ui::Single x, ui::Single y);
     void Picture1_KeyDown(ui::Integer key, ui::Integer shift);
     void LineWeight_Change() override;
+    void WorkArea_Change() override;
 
 protected:
     void buildLayout() override;
@@ -91,6 +92,7 @@ protected:
 private:
     void connectHandlers();
     void installKeys();
+    void LayOut();
     void placeControlsInPhasorBox();
     void fillPointTables();
 

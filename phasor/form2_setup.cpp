@@ -17,6 +17,31 @@ Form2::Form2(ui::Shell& shell)
       shell_(shell) {}
 
 void Form2::Form_Load() {
+    LayOut();
+
+    piValue = ui::toSingle(4 * std::atan(1.0));
+    vectorSumMode = 0;
+    pointIndex = 0;
+    pointSpacing = 30;
+    amplitude = 100;
+    pointCount = 100;
+    phasePerStep = phasor::phasePerStepFor(piValue, 28);
+    probeIndex = 50;
+    wavelengthSteps = 28;
+    shiftSteps = 7;
+    speedFactor = 1;
+    phaseStep = ui::toSingle(1.0 / 28);
+    stoppedFlag = 1;
+    wave2Hidden = 1;
+    sumHidden = 1;
+    pointerMode = 1;
+
+    fillPointTables();
+}
+
+// The window fills the work area; the pictures and the controls in the
+// phasor box are placed in the window's scale.
+void Form2::LayOut() {
     setWidth(ui::toSingle(0.99 * ui::Screen::Width()));
     setHeight(ui::toSingle(0.99 * ui::Screen::Height()));
 
@@ -49,25 +74,11 @@ void Form2::Form_Load() {
     Picture2->setScaleLeft(-150);
 
     placeControlsInPhasorBox();
+}
 
-    piValue = ui::toSingle(4 * std::atan(1.0));
-    vectorSumMode = 0;
-    pointIndex = 0;
-    pointSpacing = 30;
-    amplitude = 100;
-    pointCount = 100;
-    phasePerStep = phasor::phasePerStepFor(piValue, 28);
-    probeIndex = 50;
-    wavelengthSteps = 28;
-    shiftSteps = 7;
-    speedFactor = 1;
-    phaseStep = ui::toSingle(1.0 / 28);
-    stoppedFlag = 1;
-    wave2Hidden = 1;
-    sumHidden = 1;
-    pointerMode = 1;
-
-    fillPointTables();
+void Form2::WorkArea_Change() {
+    LayOut();
+    LineWeight_Change();
 }
 
 void Form2::placeControlsInPhasorBox() {

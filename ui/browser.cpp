@@ -24,12 +24,18 @@ EM_JS(int, browserCanCopyImages, (), {
 namespace ui::browser {
 namespace {
 
-// When a window of the program hides (a help window, a message), the window
+// The page has no window manager: windows are shown in their own size, and
+// when a window of the program hides (a help window, a message), the window
 // it belongs to gets the keyboard, or else the last visible window.
-class KeyboardKeeper : public QObject {
+class WindowKeeper : public QObject {
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
+        // Qt shows every window full screen in the browser; the program's
+        // windows keep their own sizes, as on a desktop.
+        if (event->type() == QEvent::Show && widget && widget->isWindow() &&
+            widget->windowState().testFlag(Qt::WindowFullScreen))
+            widget->setWindowState(widget->windowState() & ~Qt::WindowFullScreen);
         if (event->type() == QEvent::Hide && widget && widget->isWindow())
             QTimer::singleShot(0, [owner = QPointer<QWidget>(widget->parentWidget())] {
                 activateWindowBelow(owner);
@@ -60,7 +66,7 @@ void preparePage() {
          {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(font)) < 0)
             writeReport(QStringLiteral("wellenzeiger: Schrift %1 nicht ladbar").arg(font));
-    static KeyboardKeeper keeper;
+    static WindowKeeper keeper;
     qApp->installEventFilter(&keeper);
 }
 

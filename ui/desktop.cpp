@@ -4,6 +4,9 @@
 #include <QScreen>
 #include <optional>
 
+#ifdef Q_OS_WASM
+#include <QTimer>
+#endif
 #if defined(Q_OS_WIN) || defined(Q_OS_WASM)
 #include <QWindow>
 #else
@@ -36,6 +39,11 @@ QMargins platformWindowFrame() {
         return {};
 #endif
     QWindow probe;
+#ifdef Q_OS_WASM
+    // A widget's window gets these hints from Qt; a bare one has no title bar.
+    probe.setFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+#endif
     probe.setMinimumSize(QSize(100, 100));
     probe.setMaximumSize(QSize(100, 100));
     probe.create();
@@ -151,6 +159,23 @@ QMargins platformWindowFrame() {
 QRect workArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void whenWorkAreaChanges(std::function<void()> changed) {
+#ifdef Q_OS_WASM
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Resizing a page sends many sizes in a row: the windows are laid out
+    // once it has rested for a moment.
+    auto* rest = new QTimer(qApp); // owned by the application
+    rest->setSingleShot(true);
+    rest->setInterval(150);
+    QObject::connect(rest, &QTimer::timeout, qApp, std::move(changed));
+    QObject::connect(screen, &QScreen::availableGeometryChanged, rest, [rest] { rest->start(); });
+#else
+    (void)changed;
+#endif
 }
 
 QSettings::Format userSettingsFormat() {

@@ -6,6 +6,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QSettings>
+#include <functional>
 
 namespace ui {
 
@@ -17,6 +18,11 @@ QRect workArea();
 // (of Windows for its window style, of Qt in the browser) once and then
 // remembered; none without a window manager and on other platforms.
 QMargins windowFrame();
+
+// Calls `changed` after the work area has changed size. Only the browser's
+// page does so under a running program (a resized window, a turned tablet);
+// on a desktop the windows keep the size they were loaded with.
+void whenWorkAreaChanges(std::function<void()> changed);
 
 // Where the user's settings are kept: a file in the configuration folder, or
 // in the browser the page's local storage, which outlives the visit.

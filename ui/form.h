@@ -89,6 +89,11 @@ public:
     // once): a window draws its still pictures again in the new weight.
     virtual void LineWeight_Change() {}
 
+    // The work area changed size (in the browser: the page was resized or
+    // turned): a window that fills it lays itself out anew and draws again
+    // what it shows.
+    virtual void WorkArea_Change() {}
+
 protected:
     virtual void buildLayout() = 0; // the controls, in tab order
     virtual void Form_Load() {}

@@ -72,22 +72,6 @@
         });
     }
 
-    // The program's screen is the page. When the page gets smaller (a tablet
-    // turned upright), the screen keeps the largest size it had, so that the
-    // windows laid out for it scroll instead of being cut off.
-    function keepScreenSize(screen) {
-        let width = 0;
-        let height = 0;
-        const grow = () => {
-            width = Math.max(width, screen.clientWidth);
-            height = Math.max(height, screen.clientHeight);
-            screen.style.minWidth = width + "px";
-            screen.style.minHeight = height + "px";
-        };
-        grow();
-        window.addEventListener("resize", grow);
-    }
-
     async function start() {
         if (typeof WebAssembly !== "object")
             return fail("Dieser Browser kann kein WebAssembly ausführen. Bitte öffnen Sie die " +
@@ -108,7 +92,6 @@
                         "und laden Sie die Seite neu.", String(error));
         }
         const screen = byId("screen");
-        keepScreenSize(screen);
         try {
             window.wellenzeiger = await createQtAppInstance({
                 qtContainerElements: [screen],

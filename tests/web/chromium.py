@@ -111,8 +111,10 @@ class Chromium:
         base = "http://127.0.0.1:%d" % port
         pages = until(lambda: self._json(base + "/json/list"), 30, "Chromium answers")
         page = next(p for p in pages if p["type"] == "page")
-        self.browser = websocket.create_connection(self._json(base + "/json/version")["webSocketDebuggerUrl"])
-        self.page = websocket.create_connection(page["webSocketDebuggerUrl"])
+        # A page that stops answering fails the step instead of holding the check.
+        self.browser = websocket.create_connection(
+            self._json(base + "/json/version")["webSocketDebuggerUrl"], timeout=60)
+        self.page = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60)
         self.next_id = 0
         self.events = []
         self.console = []
@@ -121,6 +123,9 @@ class Chromium:
         self.call("Page.addScriptToEvaluateOnNewDocument", source=PAINT_COUNTER)
         self.call("Browser.setDownloadBehavior", on=self.browser, behavior="allow",
                   downloadPath=self.downloads, eventsEnabled=True)
+        self.resize(width, height)
+
+    def resize(self, width, height):
         self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
                   deviceScaleFactor=1, mobile=False)
 
@@ -137,7 +142,10 @@ class Chromium:
         self.next_id += 1
         connection.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
         while True:
-            message = json.loads(connection.recv())
+            try:
+                message = json.loads(connection.recv())
+            except websocket.WebSocketTimeoutException:
+                raise AssertionError(method + ": no answer from Chromium within 60 s") from None
             if message.get("id") == self.next_id:
                 if "error" in message:
                     raise AssertionError("%s: %s" % (method, message["error"]))

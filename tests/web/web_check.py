@@ -4,14 +4,13 @@ headless Chromium as a user would, by mouse, finger and keyboard.
 
 Usage: tests/web/web_check.py wellenzeiger-<version>-web.zip"""
 
-import glob
 import os
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from PIL import ImageChops  # noqa: E402
-from chromium import (MENU_YELLOW, ROOT, Chromium, Server, client_origin, count, differs,  # noqa: E402
+from chromium import (MENU_YELLOW, Chromium, Server, client_origin, count, differs,  # noqa: E402
                       near, unpack, until)
 
 WIDTH, HEIGHT = 1280, 1024
@@ -26,9 +25,6 @@ HUYGENS_MENU = (280, 12)      # "Menu"
 WAVES = (40, 480, 1200, 930)  # a part of the phasor window's wave picture
 PHASOR_PANEL = (900, 10, 1200, 300)  # grey background right of the phasor box
 FIELD_POINT = (760, 520)      # a point of the wave field, right of the sources
-# The long press is the native touch handling's (ui/touch.*); until that is
-# in the tree its check is expected to fail.
-HAS_NATIVE_TOUCH = bool(glob.glob(os.path.join(ROOT, "ui", "touch*.cpp")))
 
 PHASOR_GREY = (224, 224, 224)
 
@@ -54,15 +50,12 @@ class Check:
         self.failed = []
         self.origin = (0, 0)
 
-    def step(self, name, action, needs_touch=False):
+    def step(self, name, action):
         started = time.monotonic()
         try:
             action()
             print("ok    %-58s %5.1f s" % (name, time.monotonic() - started), flush=True)
         except AssertionError as error:
-            if needs_touch and not HAS_NATIVE_TOUCH:
-                print("xfail %-58s (needs the native touch handling: %s)" % (name, error), flush=True)
-                return
             print("FAIL  %-58s %s" % (name, error), flush=True)
             self.failed.append(name)
             try:
@@ -149,6 +142,21 @@ class Check:
         until(lambda: count(self.browser.screenshot(), column, is_red) > 0.5 * (HEIGHT - 100),
               60, "the scan ends with its red cut line")
 
+    def page_resized(self):
+        # A larger page: the window grows with it and the field fills the new
+        # part; back to the old size, the window fits again (its frame's
+        # bottom right corner shows) and the field is drawn in it.
+        field = (WIDTH + 40, 200, WIDTH + 300, HEIGHT - 100)
+        self.browser.resize(WIDTH + 320, HEIGHT)
+        until(lambda: count(self.browser.screenshot(), field, is_dark) > 5000, 30,
+              "the field fills the larger page")
+        self.browser.resize(WIDTH, HEIGHT)
+        corner = (WIDTH - 40, HEIGHT - 40, WIDTH, HEIGHT)
+        until(lambda: count(self.browser.screenshot(), corner, is_dark) < 400, 30,
+              "the window fits the page again")
+        until(lambda: count(self.browser.screenshot(), (80, 60, WIDTH - 20, HEIGHT - 20),
+                            is_dark) > 20000, 30, "the field is drawn again")
+
     def keyboard_after_help(self):
         # F1 opens the help, Esc closes it, and the keys work again without a
         # click: F1 opens it a second time where it was.
@@ -194,7 +202,8 @@ class Check:
             self.step("the Huygens window draws its field", self.huygens_field)
             self.step("a finger in the field shows the rays; lifted, the box stays",
                       self.finger_shows_rays)
-            self.step("a long press runs the scan", self.long_press_scans, needs_touch=True)
+            self.step("a long press runs the scan", self.long_press_scans)
+            self.step("a resized page lays the window out anew", self.page_resized)
             self.step("F1, Esc, F1 again: keys work after the help", self.keyboard_after_help)
             self.step("\"Menu\" of the Huygens window, then offline reload",
                       lambda: (self.click(HUYGENS_MENU), self.offline_reload()))
