@@ -2,7 +2,7 @@
 """`make bench-web`: the figures of the program in the browser, measured in
 headless Chromium on this machine (docs/performance.md), one line per figure,
 "name value unit". The page counts the display frames in which the program
-drew (tests/web/chromium.py); nothing here is a pass or fail.
+drew (chromium.py); nothing here is a pass or fail.
 
 Usage: bench/web_bench.py wellenzeiger-<version>-web.zip [RUNS]"""
 
@@ -12,7 +12,7 @@ import statistics
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from chromium import Chromium, Server, client_origin, unpack, until  # noqa: E402
 
 WIDTH, HEIGHT = 1920, 1080

@@ -27,8 +27,6 @@ foreach(file ${fonts}/LiberationSans-Regular.ttf ${fonts}/LiberationSans-Bold.tt
 endforeach()
 set_source_files_properties(${german_texts} PROPERTIES QT_RESOURCE_ALIAS qt/translations/qtbase_de.qm)
 set_source_files_properties(${web_data}/qt.conf PROPERTIES QT_RESOURCE_ALIAS qt/etc/qt.conf)
-qt_add_resources(wellenzeiger web_resources PREFIX / FILES ${fonts}/LiberationSans-Regular.ttf
-    ${fonts}/LiberationSans-Bold.ttf ${german_texts} ${web_data}/qt.conf)
 
 set(stage ${CMAKE_BINARY_DIR}/web)
 file(WRITE ${CMAKE_BINARY_DIR}/version ${PROJECT_VERSION})
@@ -45,6 +43,11 @@ foreach(size 180 192 512)
     list(APPEND icons ${png})
 endforeach()
 add_custom_target(web_icons ALL DEPENDS ${icons})
+# The windows' icon in the title bars Qt draws on the page.
+set_source_files_properties(${stage}/icon-192.png PROPERTIES GENERATED TRUE
+    QT_RESOURCE_ALIAS icon.png)
+qt_add_resources(wellenzeiger web_resources PREFIX / FILES ${fonts}/LiberationSans-Regular.ttf
+    ${fonts}/LiberationSans-Bold.ttf ${german_texts} ${web_data}/qt.conf ${stage}/icon-192.png)
 
 # The page and the files the service worker keeps for offline use; the
 # version names its cache, so that a new version replaces the old files.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -31,6 +32,11 @@ class WindowKeeper : public QObject {
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
+        // Qt would draw a maximise button on the page for windows of a fixed
+        // size too; the flag is taken off before the window is made.
+        if (event->type() == QEvent::Polish && widget && widget->isWindow() &&
+            widget->minimumSize() == widget->maximumSize())
+            widget->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
         // Qt shows every window full screen in the browser; the program's
         // windows keep their own sizes, as on a desktop.
         if (event->type() == QEvent::Show && widget && widget->isWindow() &&
@@ -66,6 +72,7 @@ void preparePage() {
          {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(font)) < 0)
             writeReport(QStringLiteral("wellenzeiger: Schrift %1 nicht ladbar").arg(font));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     static WindowKeeper keeper;
     qApp->installEventFilter(&keeper);
 }

@@ -5,9 +5,11 @@
 namespace ui::browser {
 
 // Readies the program for the page: registers the embedded fonts that the
-// windows ask for (the browser's Qt brings only DejaVu), shows windows in
-// their own size (Qt would show each full screen), and gives the keyboard back to the window below whenever a window closes (the page has
-// no window manager to do so, and keys go nowhere while no window is active).
+// windows ask for (the browser's Qt brings only DejaVu) and the windows'
+// icon, shows windows in their own size (Qt would show each full screen),
+// and gives the keyboard back to the window below whenever a window closes
+// (the page has no window manager to do so, and keys go nowhere while no
+// window is active).
 void preparePage();
 
 // Replaces the program's screen with the page "Das Programm ist beendet"

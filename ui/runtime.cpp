@@ -106,9 +106,12 @@ void End() {
     state().ended = true;
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    QCoreApplication::exit(0); // only stops a running event loop
 #ifdef Q_OS_WASM
+    // The end page replaces the program. Its event loop stays, idle: the
+    // browser may still call into the windows it drew, which must not go.
     browser::showEndPage();
+#else
+    QCoreApplication::exit(0); // only stops a running event loop
 #endif
     throw ProgramEnded{};
 }

@@ -8,7 +8,7 @@ import os
 import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "bench"))
 from PIL import ImageChops  # noqa: E402
 from chromium import (MENU_YELLOW, Chromium, Server, client_origin, count, differs,  # noqa: E402
                       near, unpack, until)
@@ -52,6 +52,7 @@ class Check:
 
     def step(self, name, action):
         started = time.monotonic()
+        reported = len(self.browser.console)
         try:
             action()
             print("ok    %-58s %5.1f s" % (name, time.monotonic() - started), flush=True)
@@ -62,6 +63,9 @@ class Check:
                 self.browser.screenshot().save("web-check-failure-%d.png" % len(self.failed))
             except AssertionError:
                 pass
+        finally:
+            for line in self.browser.console[reported:]:
+                print("      console: " + line, flush=True)
 
     def shows(self, colour, box, share=0.5):
         left, top, right, bottom = box
@@ -184,6 +188,10 @@ class Check:
             60, "the service worker keeps the program")
         self.server.stop()
         self.browser.reload()
+        # Chromium takes no screenshot of a page that is still starting.
+        until(lambda: self.browser.evaluate(
+            "!!window.wellenzeiger && document.getElementById('loading').hidden"), 60,
+            "the program starts without the server")
         until(self.menu_shown, 60, "the menu window is shown without the server")
 
     def end_page(self):
@@ -211,9 +219,6 @@ class Check:
         finally:
             self.browser.close()
             self.server.stop()
-        reports = [line for line in self.browser.console if "wellenzeiger" in line or "Qt" in line]
-        for line in reports:
-            print("console: " + line)
         if self.failed:
             sys.exit("test-web: %d of the checks failed: %s" % (len(self.failed), ", ".join(self.failed)))
         print("test-web: all checks passed")
