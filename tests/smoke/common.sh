@@ -26,26 +26,19 @@ root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 # A server that has just started may refuse the first connections.
 wait_for xprop -root >/dev/null
 
-# Starts openbox, after the panel if a panel tool and its height are given,
-# and waits until the window manager has announced the work area. Either is
-# started again if the new server turned it away, the panel also when the
-# work area has not made room for it within five seconds (a panel shown
-# while openbox was starting may be missed).
-start_desktop() { # [PANEL-TOOL PANEL-HEIGHT]
-    local wm='' panel='' tries=0 deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
+# Starts openbox with its configuration changed by the sed SCRIPT (a top
+# margin stands for a panel) and waits until it has announced the work area;
+# starts it again if the new server turned it away.
+start_desktop() { # [SCRIPT]
+    sed "${1:-}" /etc/xdg/openbox/rc.xml >"$XDG_RUNTIME_DIR/rc.xml"
+    local wm='' deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
     while ((SECONDS < deadline)); do
-        if [ -n "$panel" ] && ((++tries % 50 == 0)); then kill "$panel" 2>/dev/null || true; fi
-        if [ $# -eq 2 ] && { [ -z "$panel" ] || ! kill -0 "$panel" 2>/dev/null; }; then
-            "$1" "$2" &
-            panel=$!
-            helpers+=("$panel")
-        fi
         if [ -z "$wm" ] || ! kill -0 "$wm" 2>/dev/null; then
-            openbox --sm-disable >"$wm_log" 2>&1 &
+            openbox --sm-disable --config-file "$XDG_RUNTIME_DIR/rc.xml" >"$wm_log" 2>&1 &
             wm=$!
             helpers+=("$wm")
         fi
-        root_property _NET_WORKAREA "= 0, ${2:-0}," && return 0
+        root_property _NET_WORKAREA = && return 0
         sleep 0.1
     done
     xprop -root _NET_WORKAREA; cat "$wm_log"; exit 1
@@ -162,9 +155,10 @@ numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
 # WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
 # or EXTENTS: left right top bottom) lies inside the work area, at its top
-# left; with a FRACTION above 0 it is that fraction of the work area's size,
-# to a pixel, or at a device pixel ratio above 1 to two of the program's own
-# pixels: it sees the work area and the frame rounded to those.
+# left unless FRACTION is below 0; with a FRACTION above 0 it is that fraction
+# of the work area's size, to a pixel, or at a device pixel ratio above 1 to
+# two of the program's own pixels: it sees the work area and the frame rounded
+# to those.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")
@@ -183,6 +177,7 @@ frame_fits() {
             x -= e[1]; y -= e[3]; w += e[1] + e[2]; h += e[3] + e[4]
             off = fraction > 0 && (far(w, fraction * a[3]) || far(h, fraction * a[4]))
             printf "frame %d,%d %dx%d; work area %d,%d %dx%d\n", x, y, w, h, a[1], a[2], a[3], a[4]
-            exit !(x == a[1] && y == a[2] && x + w <= a[1] + a[3] && y + h <= a[2] + a[4] && !off)
+            corner = fraction < 0 || x == a[1] && y == a[2]
+            exit !(corner && x >= a[1] && y >= a[2] && x + w <= a[1] + a[3] && y + h <= a[2] + a[4] && !off)
         }' <<<"$info"
 }

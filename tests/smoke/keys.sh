@@ -6,16 +6,13 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/common.sh"
 export HOME=$(mktemp -d)
+export XDG_CONFIG_HOME=$HOME/.config # the weight the keys change is kept there
 trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
 # Openbox without its focus-and-raise on a right press into a window, which
 # holds the press back until it has looked at it, while keys pass: a key given
 # with the press then reaches the program after it.
-export XDG_CONFIG_HOME=$HOME/.config
-mkdir -p "$XDG_CONFIG_HOME/openbox"
-sed '/<context name="Client">/,/<\/context>/{/<mousebind button="Right"/,/<\/mousebind>/d}' \
-    /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
-start_desktop
+start_desktop '/<context name="Client">/,/<\/context>/{/<mousebind button="Right"/,/<\/mousebind>/d}'
 start_program
 
 # WINDOW CAPTION [X Y]: F1 opens the window's help; Esc, or the window's

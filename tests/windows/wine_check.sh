@@ -21,10 +21,7 @@ check() { # WHAT COMMAND...
 }
 # Openbox keeps the bottom 40 pixels free, as for the Windows taskbar, before
 # wine starts: it reads the work area once.
-export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR
-mkdir "$XDG_CONFIG_HOME/openbox"
-sed 's|<bottom>0</bottom>|<bottom>40</bottom>|' /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
-start_desktop
+start_desktop 's|<bottom>0</bottom>|<bottom>40</bottom>|'
 check "the taskbar's place is kept free" root_property _NET_WORKAREA '= 0, 0, 1280, 984,'
 
 # Frames drawn by wine as by Windows: a 4-pixel border and a 19-pixel caption.
