@@ -9,13 +9,13 @@
 // sanitizer build sees any use of what its deletion destroyed.
 TEST_F(AppTest, EndeWhileTheAnimationFinishesItsLastFrameAfterMenu) {
     Form1& menu = app->form1();
-    leftClick(menu.Command2);
+    click(menu.Command2);
     Form2& phasor = app->form2();
     atEventProcessing(1, [&] {
-        leftClick(phasor.Command1);                              // "Menu"
-        atEventProcessing(1, [&] { leftClick(menu.Command3); }); // "Ende"
+        click(phasor.Command1);                              // "Menu"
+        atEventProcessing(1, [&] { click(menu.Command3); }); // "Ende"
     });
-    leftClick(phasor.Command1); // "Start W1/Menu": returns once the program ended
+    click(phasor.Command1); // "Start W1/Menu": returns once the program ended
 
     EXPECT_EQ(std::tuple(ui::programEnded(), phasor.stoppedFlag, phasor.loaded(), menu.unloading()),
               std::tuple(true, 1, false, true));

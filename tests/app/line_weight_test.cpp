@@ -39,22 +39,18 @@ TEST_F(AppTest, WeightKeysWorkInEveryWindowAndAreKept) {
             typeKey(key, Qt::ControlModifier);
         return ui::lineWeight();
     };
-    leftClick(&app->form1().window(), {5, 5});
+    click(&app->form1().window(), {5, 5});
     EXPECT_EQ(weightAfter({Qt::Key_Minus}), 1);
     EXPECT_FALSE(QFile::exists(settingsFile())); // nothing written before a change
     EXPECT_EQ(weightAfter({Qt::Key_Plus}), 2);
-    leftClick(openPhasor().Text1);
+    click(openPhasor().Text1);
     EXPECT_EQ(weightAfter({Qt::Key_Plus}), 3);
     EXPECT_EQ(weightAfter({Qt::Key_Plus}), 3);
     EXPECT_EQ(weightAfter({Qt::Key_Minus}), 2);
-    leftClick(&openHuygens().window(), {5, 400});
+    click(&openHuygens().window(), {5, 400});
     EXPECT_EQ(weightAfter({Qt::Key_Minus, Qt::Key_Minus}), 1);
     EXPECT_EQ(weightAfter({Qt::Key_Plus, Qt::Key_Plus}), 3);
     EXPECT_TRUE(read(settingsFile()).contains("Linienstaerke=3"));
-    typeKey(Qt::Key_F1);
-    const auto* help = app->form3().window().findChild<QDialog*>("helpWindow");
-    EXPECT_TRUE(help->findChild<QLabel*>()->text().contains("jetzt dreifach"));
-    QApplication::setActiveWindow(&app->form3().window());
     EXPECT_EQ(weightAfter({Qt::Key_0}), 1);
 }
 
@@ -75,7 +71,7 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     runFrames(1);
     const auto frame = images({phasor.Picture1, phasor.Picture2});
     phasor.HScroll1->setValue(20);
-    leftClick(phasor.Picture1);
+    click(phasor.Picture1);
     const auto still = images({phasor.Picture1, phasor.Picture2});
     phasor.HScroll1->setValue(28);
     phasor.timePhase = 0;
@@ -86,7 +82,7 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), frame);
     app->changeLineWeight(2);
     phasor.HScroll1->setValue(20);
-    leftClick(phasor.Picture1);
+    click(phasor.Picture1);
     app->changeLineWeight(1);
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), still);
     phasor.HScroll1->setValue(28); // still rows again, which clear the pointers
@@ -99,10 +95,8 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     // open help says the new weight.
     Form3& huygens = openHuygens();
     ui::Surface& window = huygens.window();
-    for (const QPoint cut : {pixelAt(window, 1000, 0), pixelAt(window, 2000, 300)}) {
-        mousePress(&window, Qt::RightButton, cut); // the second scan's plot replaces the first's
-        mouseRelease(&window, Qt::RightButton, cut);
-    }
+    for (const QPoint cut : {pixelAt(window, 1000, 0), pixelAt(window, 2000, 300)})
+        click(&window, cut, Qt::RightButton); // the second scan's plot replaces the first's
     const auto scanned = images({&window, huygens.Picture1, huygens.Picture3});
     typeKey(Qt::Key_F1);
     app->changeLineWeight(3);

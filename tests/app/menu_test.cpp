@@ -36,15 +36,15 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
 }
 
 TEST_F(AppTest, DemonstrationWindowsOpenOnceAndComeBackWithTheirState) {
-    leftClick(app->form1().Command1);
+    click(app->form1().Command1);
     ui::Form& huygens = app->form3();
     ASSERT_TRUE(huygens.visible());
     EXPECT_FALSE(app->form2Created());
     EXPECT_TRUE(app->form1().visible()); // stays behind the Huygens window
     const QWidget* window = &huygens.window();
-    leftClick(app->form1().Command1);
+    click(app->form1().Command1);
     EXPECT_EQ(&huygens.window(), window);
 
-    leftClick(app->form1().Command2);
+    click(app->form1().Command2);
     EXPECT_EQ(std::pair(app->form2().visible(), app->form1().visible()), std::pair(true, false));
 }

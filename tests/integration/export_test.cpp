@@ -60,8 +60,7 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     app->form1().Command1_Click();
     Form3& huygens = app->form3();
     ui::Surface& window = huygens.window();
-    mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
+    click(&window, pixelAt(window, 1000, 0), Qt::RightButton);
     typeKey(Qt::Key_Right); // the keyboard's cursor shows
     typeKey(Qt::Key_S, Qt::ControlModifier);
     QFileDialog* dialog = dialogOf<QFileDialog>(window);
@@ -79,7 +78,7 @@ TEST_F(Keeping, SavedAndCopiedPicturesAreTheHuygensWindowAsShown) {
     EXPECT_FALSE(rgb(window.grab().toImage()) == drawn);
 
     QApplication::clipboard()->clear();
-    leftClick(huygens.Text2);
+    click(huygens.Text2);
     typeKey(Qt::Key_C, Qt::ControlModifier);
     dialogOf<QFileDialog>(window); // gives the presenter a second to show the window
     EXPECT_TRUE(rgb(QApplication::clipboard()->image()) == rgb(window.grab().toImage()));
@@ -109,7 +108,7 @@ TEST_F(Keeping, PictureOfTheRunningAnimationIsTheFrameOnScreen) {
             atEventProcessing(400, [&] { phasor.stoppedFlag = 1; });
         });
     });
-    leftClick(phasor.Command1); // the focus stays on the button
+    click(phasor.Command1); // the focus stays on the button
     QFileDialog* dialog = dialogOf<QFileDialog>(phasor.window());
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(dialog->selectedFiles().value(0).contains("/wellenzeiger-zeiger-"));
@@ -144,7 +143,7 @@ TEST_F(Keeping, AmplitudeTableIsThePlottedScanAndFailuresAreReported) {
         EXPECT_FALSE(window.findChild<QFileDialog*>());
         return box ? box->text() : QString();
     };
-    leftClick(&window, cut);
+    click(&window, cut);
     EXPECT_TRUE(answer().startsWith("Es gibt noch keine Amplitudenverteilung"));
 
     mousePress(&window, Qt::RightButton, cut);
@@ -199,7 +198,7 @@ TEST_F(Keeping, F1ShowsTheHelpOfTheWindowWithItsKeys) {
           "Umschalt+Eingabetaste im Wellenfeld"}}};
     for (const auto& [form, keys] : cases) {
         form->Show();
-        leftClick(&form->window(), {5, 5});
+        click(&form->window(), {5, 5});
         typeKey(Qt::Key_F1);
         auto* help = form->window().findChild<QDialog*>("helpWindow");
         ASSERT_TRUE(help) << form->caption().toStdString();

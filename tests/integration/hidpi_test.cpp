@@ -85,7 +85,7 @@ TEST_F(AppTest, AWeightChangedDuringTheAnimationLeavesNoTrace) {
             atEventProcessing(3 * 201, [&] { phasor.stoppedFlag = 1; });
         });
     });
-    leftClick(phasor.Command1);
+    click(phasor.Command1);
     ASSERT_EQ(ui::lineWeight(), 1);
     phasor.timePhase = 0;
     runFrames(1);
@@ -113,7 +113,6 @@ TEST_F(AppTest, ThickLinesLeaveNothingBehind) {
     mousePress(&window, Qt::LeftButton, pixelAt(window, 2000, 300));
     mouseMove(&window, pixelAt(window, 1500, -600), Qt::LeftButton);
     mouseRelease(&window, Qt::LeftButton, pixelAt(window, 1500, -600));
-    mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
+    click(&window, pixelAt(window, 1000, 0), Qt::RightButton);
     EXPECT_TRUE(window.screenImage() == field);
 }

@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr ui::Colour green = ui::RGB(0, 200, 0), blue = ui::RGB(0, 0, 255),
-                     red = ui::RGB(255, 0, 0), grey = ui::RGB(128, 128, 128),
-                     olive = ui::RGB(128, 128, 18), lightGrey = ui::RGB(160, 160, 160),
-                     white = ui::RGB(255, 255, 255);
-
 // The first frame at the probe point: W1 at phase 57k, W2 at 50k.
 constexpr double sin1 = -22.252, cos1 = 97.493, sin2 = 97.493, cos2 = 22.252;
 
@@ -31,8 +26,7 @@ int crestOfWave2(const ui::Surface& picture) {
 
 } // namespace
 
-TEST_F(AppTest, FirstFrameWithTheDefaults) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, FirstFrameWithTheDefaults) {
     record(*f.Picture1, *f.Picture2);
     const long before = ui::eventProcessingCount();
     runFrames(1);
@@ -65,8 +59,7 @@ TEST_F(AppTest, FirstFrameWithTheDefaults) {
     EXPECT_TRUE(isLine(box[6], 135, 0, 135, y1, green, 3));
 }
 
-TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, WhatAFrameDrawsForEachDisplayState) {
     // W2, sum: calls in Picture1, in the pointer picture, in the vector sum.
     const std::tuple<bool, bool, size_t, size_t, size_t> states[] = {
         {false, false, 400, 7, 6}, {true, false, 500, 10, 11}, {true, true, 600, 10, 12}};
@@ -74,7 +67,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
         f.wave2Hidden = !wave2;
         f.sumHidden = !sum;
         for (const int mode : {1, 0}) { // to the vector sum and back, with its button
-            leftClick(f.Command4);
+            click(f.Command4);
             f.timePhase = 0; // the first frame's values
             record(*f.Picture1, *f.Picture2);
             runFrames(1);
@@ -96,7 +89,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
     EXPECT_TRUE(isLine(box[9], 125, 0, 125, y2, blue, 3));
 
     // The vector sum, the pointers at right angles.
-    leftClick(f.Command4);
+    click(f.Command4);
     f.timePhase = 0;
     record(*f.Picture2);
     runFrames(1);
@@ -112,10 +105,9 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
     EXPECT_TRUE(isLine(box[11], 130, y1, 130, sy, blue, 3));
 }
 
-TEST_F(AppTest, WavesTravelTowardsLargerPoints) {
+TEST_F(PhasorTest, WavesTravelTowardsLargerPoints) {
     // A crest of W2 moves 1 / (2 pi) points a frame: from point 21 in the
     // first frame to 28 (point 0) in frame 45 and to 35 (point 7) in frame 89.
-    Form2& f = openPhasor();
     f.Command2_Click();
     for (const auto& [frames, crest] : {std::pair{1, 21}, {44, 0}, {44, 7}}) {
         if (frames > 1)
@@ -126,8 +118,7 @@ TEST_F(AppTest, WavesTravelTowardsLargerPoints) {
     }
 }
 
-TEST_F(AppTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
     struct PaintWatch : QObject {
         ui::Surface* picture;
         std::vector<QRgb> seen;

@@ -1,10 +1,7 @@
 # Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop
-# with openbox, the program with its output kept, helpers for its windows.
-#
-# The checks wait for states (a window shown, a picture drawn, a scan ended),
-# never for a fixed time: each wait polls its state and gives up after
-# WAIT_SECONDS (default 60, for the slow sanitizer build on a busy machine),
-# saying what it waited for.
+# with openbox, the program with its output kept, helpers for its windows. The
+# checks wait for states, never for a fixed time: each wait gives up after
+# WAIT_SECONDS (60 by default: the sanitizer build on a busy machine is slow).
 export XDG_RUNTIME_DIR=$(mktemp -d)
 output=$(mktemp)
 wm_log=$(mktemp)
@@ -119,8 +116,7 @@ field_x() { # WINDOW COLUMN: the field's x at a column of the window
     size_of "$1" | awk -F x -v c="$2" '{ printf "%g", c * 4000 / $1 - 300 }'
 }
 # The first drawing of the field, ring after ring outwards, has come to the
-# rings of radius 3800 and more, the only ones that reach the window's right
-# edge away from the axis: everything nearer the sources is drawn.
+# rings that reach the window's right edge away from the axis (radius 3800).
 field_drawn() { # WINDOW
     local x top bottom
     read -r x top < <(field_pixel "$1" 3700 500)
@@ -147,18 +143,12 @@ close_and_expect_clean_end() {
     exit "$status"
 }
 
-# X Y: a place in a window's own pixels on the screen, at the device pixel
-# ratio QT_SCALE_FACTOR gives.
-on_screen() { awk -v x="$1" -v y="$2" -v s="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d %d", x * s, y * s }'; }
-
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
 # WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
 # or EXTENTS: left right top bottom) lies inside the work area, at its top
-# left unless FRACTION is below 0; with a FRACTION above 0 it is that fraction
-# of the work area's size, to a pixel, or at a device pixel ratio above 1 to
-# two of the program's own pixels: it sees the work area and the frame rounded
-# to those.
+# left unless FRACTION is below 0, and is FRACTION (above 0) of its size to a
+# pixel, or to two of the program's pixels, in which it sees both, at a ratio above 1.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")

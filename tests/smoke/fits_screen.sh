@@ -26,7 +26,7 @@ wait_for frame_fits "$menu" 0 >/dev/null || frame_fits "$menu" 0
 help_fits "$menu" "$menu_title"
 keys "$help" Escape
 wait_for hidden "Hilfe: $menu_title" >/dev/null || fail "Esc leaves the help of the menu"
-xdotool mousemove --window "$menu" $(on_screen "$x" "$y") click 1
+xdotool mousemove --window "$menu" $(awk -v s="${QT_SCALE_FACTOR:-1}" "BEGIN { print int($x * s), int($y * s) }") click 1
 target=$(find_window "$caption")
 wait_for frame_fits "$target" "$fraction" >/dev/null || frame_fits "$target" "$fraction"
 help_fits "$target" "$caption"

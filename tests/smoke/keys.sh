@@ -15,14 +15,11 @@ mkdir -p "$HOME/Pictures" "$HOME/Documents"
 start_desktop '/<context name="Client">/,/<\/context>/{/<mousebind button="Right"/,/<\/mousebind>/d}'
 start_program
 
-# WINDOW CAPTION [X Y]: F1 opens the window's help; Esc, or the window's
-# "Menu" button at X Y, closes it.
-help_works() {
+help_works() { # WINDOW CAPTION X Y: F1 opens the window's help; its "Menu" button at X Y closes it
     keys "$1" F1
-    local help
-    help=$(find_window "Hilfe: ${2# }") || fail "F1 in \"$2\" shows no help window"
-    if [ $# -eq 4 ]; then click "$1" "$3" "$4"; else keys "$help" Escape; fi
-    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "the help of \"$2\" stays (${3:-Esc})"
+    find_window "Hilfe: ${2# }" >/dev/null || fail "F1 in \"$2\" shows no help window"
+    click "$1" "$3" "$4"
+    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "\"Menu\" leaves the help of \"$2\""
 }
 save_as_proposed() { # CAPTION FILE-PATTERN: the save dialog's proposal taken with Return
     local dialog
@@ -64,7 +61,6 @@ huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
 menu=$(find_window "$menu_title") || fail "no menu window"
 click "$menu" 116 100
 phasor=$(find_window "$phasor_title") || fail "no phasor window"
-help_works "$phasor" "$phasor_title"
 click "$phasor" 148 145
 copied_picture_is "$phasor"
 # Tab to the wave picture: Right moves the probe point and the phasor box, Left
@@ -94,8 +90,7 @@ click "$menu" 108 284
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
 wait_for field_drawn "$huygens" >/dev/null || fail "the wave field is not drawn"
 # Strg+Plus twice: the circles three times as thick; Strg+Minus: twice;
-# Strg+0: back to normal. Each key draws the field afresh before the screen
-# shows it again.
+# Strg+0: back to normal, each drawn afresh before the screen shows it.
 dark() { shot "$huygens" && dark_pixels 300 300 500 300; }
 dark_is() { test "$(dark)" "$@"; } # OPERATOR VALUE, as `test` takes them
 weight_key() { # KEY OPERATOR VALUE MESSAGE: the key, then the dark pixels so compared
@@ -151,7 +146,6 @@ wait_for scanned_at "$huygens" "$(field_x "$huygens" 560)" >/dev/null || fail "t
 [ "$(ls "$HOME"/Documents)" = "${table##*/}" ] || fail "a table was written during the scan"
 keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-huygens-*.png"
-help_works "$huygens" "$huygens_title"
 help_works "$huygens" "$huygens_title" 280 12
 
 close_and_expect_clean_end "$(find_window "$menu_title")"

@@ -56,7 +56,7 @@ QStringList takeQtWarnings() {
     return taken;
 }
 
-void AppTest::SetUp() {
+void AppTest::start() {
     takeQtWarnings();
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     ui::startProgram();
@@ -114,10 +114,10 @@ void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held) {
     deliver(widget, mouseEvent(QEvent::MouseMove, widget, pos, Qt::NoButton, held));
 }
 
-void leftClick(QWidget* widget, QPoint pos) {
+void click(QWidget* widget, QPoint pos, Qt::MouseButton button) {
     pos = pos.isNull() ? widget->rect().center() : pos;
-    mousePress(widget, Qt::LeftButton, pos);
-    mouseRelease(widget, Qt::LeftButton, pos);
+    mousePress(widget, button, pos);
+    mouseRelease(widget, button, pos);
 }
 
 void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos) {

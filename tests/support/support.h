@@ -17,7 +17,8 @@
 // frame pacing off; fails the test if Qt printed a warning.
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override;
+    AppTest() { start(); }
+    void start();
     void TearDown() override;
     // The demonstration windows, opened from the menu as a user would.
     Form2& openPhasor();
@@ -26,6 +27,11 @@ protected:
     void runFrames(int frames);
     std::unique_ptr<App> app;
     QTemporaryDir settingsFolder; // the user's settings, empty for every test
+};
+
+class PhasorTest : public AppTest {
+protected:
+    Form2& f = openPhasor();
 };
 
 QStringList takeQtWarnings(); // Qt warnings printed since the last call
@@ -39,7 +45,8 @@ void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseBu
                 Qt::KeyboardModifiers modifiers = {});
 void mouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {});
 void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held);
-void leftClick(QWidget* widget, QPoint pos = {}); // press and release; the centre by default
+// Press and release; the centre by default.
+void click(QWidget* widget, QPoint pos = {}, Qt::MouseButton button = Qt::LeftButton);
 void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos); // at the next DoEvents
 // A key as the keyboard delivers it: to the widget with the focus in the
 // active window (to the window itself when nothing in it takes the focus).
@@ -47,6 +54,13 @@ void typeKey(int key, Qt::KeyboardModifiers modifiers = {});
 
 // Runs `action` inside the n-th DoEvents from now (1 = the next one), once.
 void atEventProcessing(long n, std::function<void()> action);
+
+// The colours the program draws in.
+constexpr ui::Colour red = ui::RGB(255, 0, 0), green = ui::RGB(0, 200, 0),
+                     blue = ui::RGB(0, 0, 255), grey = ui::RGB(128, 128, 128),
+                     lightGrey = ui::RGB(160, 160, 160), olive = ui::RGB(128, 128, 18),
+                     white = ui::WindowBackground, stillWave1 = ui::RGB(128, 255, 0),
+                     stillWave2 = ui::RGB(0, 200, 255);
 
 using Op = ui::DrawCall::Op;
 void record(ui::Surface& surface); // an empty log that records from now on

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr ui::Colour red = ui::RGB(255, 0, 0);
-
 class TestForm : public ui::Form {
 public:
     TestForm() : ui::Form({"Test", ui::WindowBackground, 4500, 3000, {8.25, true}}) {}
@@ -38,10 +36,7 @@ protected:
 
 class ServicesTest : public AppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        form.Show();
-    }
+    void SetUp() override { form.Show(); }
     TestForm form;
 };
 
@@ -66,17 +61,15 @@ TEST(Numeric, SixteenBitsTablesAndColours) {
 // a contrast of 4.5 to 1 on white at least, its hue kept, as bright as that
 // allows. The white that erases stays.
 TEST(LineWeight, ProjectorColoursReadOnWhiteAndKeepTheirHue) {
-    const ui::Colour white = ui::WindowBackground, grey = ui::RGB(128, 128, 128);
     EXPECT_NEAR(ui::contrastRatio(ui::WindowText, white), 21, 1e-9);
     EXPECT_NEAR(ui::contrastRatio(ui::RGB(118, 118, 118), white), 4.54, 0.005);
     EXPECT_EQ(ui::shownColour(grey, white, 2), ui::RGB(118, 118, 118)); // 119 gives 4.48
     for (const ui::Colour colour :
-         {ui::RGB(0, 200, 0), ui::RGB(0, 0, 255), red, grey, ui::RGB(128, 128, 18),
-          ui::RGB(160, 160, 160), ui::RGB(128, 255, 0), ui::RGB(0, 200, 255), ui::WindowText})
+         {green, blue, red, grey, olive, lightGrey, stillWave1, stillWave2, ui::WindowText})
         for (const int weight : {2, 3}) {
             const ui::Colour shown = ui::shownColour(colour, white, weight);
             EXPECT_GE(ui::contrastRatio(shown, white), 4.5) << std::hex << colour;
-            if (colour == ui::RGB(0, 0, 255) || colour == ui::WindowText) // they read already
+            if (colour == blue || colour == ui::WindowText) // they read already
                 EXPECT_EQ(shown, colour);
             else
                 EXPECT_LT(ui::contrastRatio(shown, white), 4.8) << std::hex << colour;
@@ -187,12 +180,10 @@ TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
     box.setScaleLeft(-10);
     box.setScaleWidth(1000);
     Seen seen;
-    box.onMouseDown = [&](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
-        seen.emplace_back('d', b, s, x, y);
-    };
-    box.onMouseMove = [&](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
-        seen.emplace_back('m', b, s, x, y);
-    };
+    for (auto [handler, kind] : {std::pair{&box.onMouseDown, 'd'}, {&box.onMouseMove, 'm'}})
+        *handler = [&seen, kind](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
+            seen.emplace_back(kind, b, s, x, y);
+        };
     int clicks = 0;
     box.onClick = [&] { ++clicks; };
     mousePress(&box, Qt::RightButton, {11, 8}, {}, Qt::ShiftModifier | Qt::ControlModifier);
@@ -210,10 +201,9 @@ TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
     EXPECT_EQ(clicks, 1);
 
     // Controls take the presses over them; buttons click on the left one only.
-    leftClick(form.Label1, {5, 5});
+    click(form.Label1, {5, 5});
     form.Command1->onClick = [&] { ++clicks; };
-    mousePress(form.Command1, Qt::RightButton, {5, 5});
-    mouseRelease(form.Command1, Qt::RightButton, {5, 5});
+    click(form.Command1, {5, 5}, Qt::RightButton);
     EXPECT_EQ(std::tuple(seen.size(), clicks), std::tuple(5u, 1));
 }
 
@@ -236,7 +226,7 @@ TEST_F(ServicesTest, SpaceAndEnterPressTheFocusedButtonButNeverAMouseOnlyButton)
         typeKey(key);
         EXPECT_EQ(mouseDowns, 0);
     }
-    leftClick(form.Command1);
+    click(form.Command1);
     EXPECT_EQ(mouseDowns, 1);
 }
 
@@ -251,7 +241,7 @@ TEST_F(ServicesTest, NumberBoxesShowWhatTheProgramWritesNeverWhatIsTyped) {
     EXPECT_EQ(box.focusPolicy(), Qt::StrongFocus);
 
     box.show();
-    leftClick(&box);
+    click(&box);
     for (const int key : {Qt::Key_9, Qt::Key_9, Qt::Key_Backspace})
         typeKey(key);
     EXPECT_EQ(QApplication::focusWidget(), &box);

@@ -10,7 +10,6 @@
 class Finger : public AppTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
         surface.move(200, 100); // window and screen pixels differ
         surface.show();
         for (auto [handler, kind] : {std::pair{&surface.onMouseDown, 'd'},
