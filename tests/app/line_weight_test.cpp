@@ -54,8 +54,7 @@ TEST_F(AppTest, WeightKeysWorkInEveryWindowAndAreKept) {
     EXPECT_EQ(weightAfter({Qt::Key_0}), 1);
 }
 
-// After a change of weight everything on screen shows the new weight: each
-// picture as it looks when drawn afresh in that weight.
+// After a change of weight each picture looks as drawn afresh in that weight.
 TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     Form2& phasor = openPhasor();
     const auto images = [](std::initializer_list<ui::Surface*> surfaces) {
@@ -64,8 +63,8 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
             shown.push_back(surface->screenImage());
         return shown;
     };
-    // The last frame's rows and pointers (of a second frame: the first draws
-    // the pointers with the layout's thin pen), the still rows and pointers.
+    // The rows and pointers of a last frame (the second: the first draws with
+    // the layout's thin pen), the still rows and pointers.
     runFrames(1);
     phasor.timePhase = 0;
     runFrames(1);
@@ -91,8 +90,7 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     app->changeLineWeight(1);
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), rows);
 
-    // The field, the plot of a scan and the phasor box of its last point; an
-    // open help says the new weight.
+    // The field, a scan's plot and the phasor box; an open help says the weight.
     Form3& huygens = openHuygens();
     ui::Surface& window = huygens.window();
     for (const QPoint cut : {pixelAt(window, 1000, 0), pixelAt(window, 2000, 300)})
@@ -148,8 +146,7 @@ TEST_F(AppTest, SavedWeightIsTakenAndNonsenseLeftAsItIs) {
                   " gespeichert werden\n");
 }
 
-// Qt would write a file it could not read anew from what it could read of it:
-// the first change of weight keeps the user's text beside the new file.
+// A file Qt could not read is kept beside the new one at the first change.
 TEST_F(AppTest, UnreadableSettingsAreKeptBesideTheNewFile) {
     const QByteArray unreadable = "[Beamer\nLinienstaerke=2\n[Farben]\nHintergrund=grau\n";
     write(settingsFile(), unreadable);

@@ -1,5 +1,4 @@
-// Seven sources 50 apart around y = 0 at x = 0, wavelength 100, unless a test
-// changes them.
+// Seven sources 50 apart around y = 0 at x = 0, wavelength 100, unless changed.
 
 #include "../support/support.h"
 
@@ -22,8 +21,7 @@ void expectColumnPhasor(const ui::DrawCall& dot, const ui::DrawCall& line, doubl
                        ui::WindowText, 1));
 }
 
-// The window as the screen shows it once the pending repaints are done:
-// unlike grab(), only what was marked for repainting is painted again.
+// The window as the screen shows it after the pending repaints (grab() repaints all).
 QImage onScreen(QWidget& window) {
     QEvent paint(QEvent::UpdateRequest);
     QApplication::sendEvent(&window, &paint);
@@ -90,8 +88,7 @@ TEST_F(HuygensTest, HuygensLayoutAsDesigned) {
                          form.Frame1->palette().color(QPalette::Window).rgb()),
               std::tuple(13, 13, ui::WindowBackground));
 
-    // Scales: the field, the plot, the phasor box with (0, 0) 600 units from
-    // its left and 500 from its top, y up.
+    // Scales: the field, the plot, the phasor box (y up).
     const ui::Surface* scaled[] = {&window, form.Picture1, form.Picture3};
     const std::array<double, 4> scales[] = {
         {-300, -1500, 4000, 2925}, {-3000, 0, 6000, 800}, {-600, 500, 1100, -1000}};
@@ -113,7 +110,7 @@ TEST_F(AppTest, FirstFieldProcessesEventsBeforeEveryCircle) {
             record(*window); // the dots and the axis came before the first circle
         }
         if (window)
-            circlesBefore.push_back(countOf(*window, Op::Circle));
+            circlesBefore.push_back(long(callsOf(*window, Op::Circle).size()));
     });
     Form3& form = openHuygens();
     ASSERT_EQ(circlesBefore.size(), 41u * 7);
@@ -145,7 +142,7 @@ TEST_F(HuygensTest, SlidersRedrawTheFieldToStay) {
                   std::tuple(QString::number(sources), QString::number(form.HScroll3->value())));
         EXPECT_EQ(window.drawLog().front().op, Op::Cls);
         EXPECT_TRUE(isLine(callsOf(window, Op::Line)[0], 0, 0, 3800, 0, ui::WindowText, 1)); // axis
-        EXPECT_EQ(countOf(window, Op::Circle), rings * sources) << value;
+        EXPECT_EQ(callsOf(window, Op::Circle).size(), size_t(rings * sources)) << value;
         const auto dots = callsOf(window, Op::PSet); // top first, pen 5
         ASSERT_EQ(dots.size(), size_t(sources));
         EXPECT_TRUE(drawn(dots.back(), Op::PSet, 0, 25.0 * (sources - 1), 0, 25.0 * (sources - 1),
@@ -202,8 +199,8 @@ TEST_F(HuygensTest, LeftDragRedrawsRaysAndTheSumChain) {
     form.Form_MouseMove(1, 0, 2000, 300); // 2050 from source 0: half a wavelength
     EXPECT_FALSE(box.Visible());          // a drag moves the box without showing it
     EXPECT_NEAR(box.Left(), 2000, 1e-6);
-    EXPECT_EQ(std::pair(window.drawLog().front().op, countOf(window, Op::Line)),
-              std::pair(Op::Cls, 7L));
+    EXPECT_EQ(std::pair(window.drawLog().front().op, callsOf(window, Op::Line).size()),
+              std::pair(Op::Cls, size_t(7)));
     const auto& log = box.drawLog();
     ASSERT_EQ(log.size(), 2u + 7 + 3 + 2 * 7);
     // The chain head to tail: source 0 at pi, source 6 at 0.35293.
@@ -230,10 +227,9 @@ TEST_F(HuygensTest, ScanPlotsTheAmplitudeSampleBySample) {
     EXPECT_TRUE(isLine(calls.back(), 3600, -1500, 3600, 1500, red, 3));
 }
 
-// The cursor moves a hundredth of the field a key, a tenth with Shift; it is
-// never drawn into the field's picture. Its cross shows after Tab and after a
-// key, not after a click; moving it or the focus leaves nothing behind on the
-// screen.
+// The cursor moves a hundredth of the field a key, a tenth with Shift, never
+// drawn into the field's picture; its cross shows after Tab and after a key,
+// not after a click, and leaves nothing behind on the screen.
 TEST_F(HuygensTest, TheFieldAtTheKeyboard) {
     const auto blue = [&] { return pixelsOf(onScreen(window), qRgb(0, 0, 255)); };
     click(form.Text2);
@@ -282,9 +278,8 @@ TEST_F(HuygensTest, TheFieldAtTheKeyboard) {
     EXPECT_EQ(blue(), 0);
 }
 
-// The field's keys act only while the field has the focus, never through
-// the number box or a slider; Tab passes the plot and the phasor box by; a
-// held key acts once, as a held mouse button does.
+// The field's keys act only while it has the focus; Tab passes the plot and
+// the phasor box by; a held key acts once, as a held mouse button does.
 TEST_F(HuygensTest, TheFieldsKeysActOnlyInTheFieldAndOnceWhenHeld) {
     click(&window, pixelAt(window, 1000, 0), Qt::RightButton); // the plot and the box show
     click(form.Text2);

@@ -29,9 +29,8 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     const auto pixels = [ratio](double units) { return int(std::lround(units * ratio)); };
     // Pens 1 to 6 are `ratio` times `weight` as wide, to the nearest pixel: a
-    // level line, an upright line and a dot each in the Huygens plot, one unit
-    // a logical pixel (multiples of 4 units are whole pixels at every ratio);
-    // a circle with pen 3.
+    // level line, an upright line and a dot each, one unit a logical pixel
+    // (4 units are whole pixels at every ratio); a circle with pen 3.
     ui::PictureBox& plot = *openHuygens().Picture1;
     plot.setScaleLeft(0);
     plot.setScaleWidth(plot.innerRect().width());
@@ -67,9 +66,8 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     }
 }
 
-// A weight changed while the waves run, up and back in the middle of frames,
-// leaves no trace: a later frame shows what the same frame showed on an
-// empty picture before.
+// A weight changed up and back in the middle of frames leaves no trace: a
+// later frame shows what the same frame showed on an empty picture before.
 TEST_F(AppTest, AWeightChangedDuringTheAnimationLeavesNoTrace) {
     Form2& phasor = openPhasor();
     phasor.Command2_Click();

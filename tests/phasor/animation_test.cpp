@@ -1,5 +1,4 @@
-// Expected values come from the defaults: wavelength 28, shift 7, probe point
-// 50, amplitude 100.
+// The defaults: wavelength 28, shift 7, probe point 50, amplitude 100.
 
 #include "../support/support.h"
 
@@ -106,8 +105,8 @@ TEST_F(PhasorTest, WhatAFrameDrawsForEachDisplayState) {
 }
 
 TEST_F(PhasorTest, WavesTravelTowardsLargerPoints) {
-    // A crest of W2 moves 1 / (2 pi) points a frame: from point 21 in the
-    // first frame to 28 (point 0) in frame 45 and to 35 (point 7) in frame 89.
+    // A crest of W2 moves 1 / (2 pi) points a frame: 21 in the first, 28 in the
+    // 45th (point 0) and 35 in the 89th (point 7).
     f.Command2_Click();
     for (const auto& [frames, crest] : {std::pair{1, 21}, {44, 0}, {44, 7}}) {
         if (frames > 1)
@@ -135,4 +134,35 @@ TEST_F(PhasorTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
     ASSERT_GE(watch.seen.size(), 4u);
     for (QRgb colour : watch.seen)
         EXPECT_EQ(colour, green);
+}
+
+TEST_F(PhasorTest, FailingStepsLoseOnlyThemselvesAndArePrintedOnceEach) {
+    testing::internal::CaptureStderr();
+    // A probe point outside the table: no probe bars, no erasure, pen 2 kept.
+    f.probeIndex = 201;
+    record(*f.Picture1);
+    runFrames(1);
+    EXPECT_EQ(std::tuple(f.Picture1->drawLog().size(), f.Picture1->DrawWidth()),
+              std::tuple(100u * 4, 2));
+    f.probeIndex = 50;
+    // W1's base far off any screen: only its probe bar fails, drawn and erased.
+    f.wave1Base(50) = 1e12f;
+    record(*f.Picture1);
+    runFrames(3);
+    EXPECT_EQ(f.Picture1->drawLog().size(), 3 * (1u + 99 * 4 + 3 - 2));
+    EXPECT_FLOAT_EQ(f.timePhase, 4 * f.phaseStep); // every frame went on
+    // The probe point chosen with no point spacing overflows.
+    f.pointSpacing = 0;
+    click(f.Picture1, {40, 40});
+    click(f.Picture1, {60, 40});
+    const std::string in = "wellenzeiger: Laufzeitfehler in Form2.";
+    const std::string index = "Index außerhalb des Bereichs\n",
+                      offScreen = "Zeichnung außerhalb jedes Bildschirms\n";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              in + "AnimateWaves (DrawProbeBars): " + index + in +
+                  "AnimateWaves (EraseProbeBars): " + index + in +
+                  "AnimateWaves (DrawProbeBars): " + offScreen + in +
+                  "AnimateWaves (EraseProbeBars): " + offScreen + in +
+                  "Picture1_MouseDown: Überlauf\n");
+    EXPECT_FALSE(ui::programEnded());
 }

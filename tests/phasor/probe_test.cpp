@@ -5,8 +5,7 @@
 #include <QApplication>
 #include <QLocale>
 
-// Tab reaches the wave picture, which shows the focus; the arrows step like
-// the buttons, and while stopped each key shows the pointers.
+// Tab reaches the wave picture, which shows the focus; each key steps and shows the pointers.
 TEST_F(PhasorTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
     click(f.Text1);
     for (int tab = 0; tab < 5; ++tab) // the other number boxes, "---->", "<----"
@@ -23,7 +22,7 @@ TEST_F(PhasorTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
         EXPECT_EQ(f.probeIndex, probe) << key;
         EXPECT_NEAR(f.Picture2->Left(), probe * 39.5 - 920, 1e-9);
     }
-    EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 8);
+    EXPECT_EQ(callsOf(*f.Picture2, Op::Cls).size(), 8u);
     EXPECT_EQ(callsOf(*f.Picture2, Op::Line).front().width, 3); // thick from the first key on
 }
 
@@ -67,8 +66,7 @@ TEST_F(PhasorTest, StillPointerPictureOfTheLastFrame) {
     EXPECT_TRUE(isLine(box[5], 0, 0, 130, 0, grey, 1));
     EXPECT_TRUE(isLine(box[6], 133, 0, 133, s1, stillWave1, 3));
 
-    // With W2, and in the vector-sum mode too, the same picture; the arrows
-    // stop at 2 and 98 but still redraw.
+    // With W2, in the vector-sum mode too; the arrows stop at 2 and 98 but redraw.
     click(f.Command2);
     click(f.Command4);
     f.probeIndex = 51;
@@ -88,7 +86,7 @@ TEST_F(PhasorTest, StillPointerPictureOfTheLastFrame) {
         click(right ? f.Command5 : f.Command6);
         EXPECT_EQ(f.probeIndex, to) << from;
         EXPECT_NEAR(f.Picture2->Left(), to * 39.5 - 920, 1e-9);
-        EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 1);
+        EXPECT_EQ(callsOf(*f.Picture2, Op::Cls).size(), 1u);
     }
 }
 

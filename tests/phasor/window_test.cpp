@@ -37,8 +37,8 @@ TEST_F(PhasorTest, PhasorControlsTextsPlacesAndRanges) {
                               bar->pageStep()}),
                   r);
 
-    // The phasor box's controls, in its units: the arrows in the top corners,
-    // the mode button centred between them, Label8 centred at the bottom.
+    // In the phasor box: the arrows in the top corners, the mode button centred
+    // between them, Label8 centred at the bottom.
     EXPECT_EQ((QStringList{f.Command4->Caption(), f.Command5->Caption(), f.Command6->Caption(),
                            f.Label8->Caption()}),
               (QStringList{"Vektorsumme W1+W2", "---->", "<----", "Zeiger W1 und W2"}));
@@ -80,8 +80,9 @@ TEST_F(PhasorTest, PhasorLoadPlacesAndScalesItsPictures) {
                           ui::WindowBackground, ui::RGB(0, 0, 0)}));
 }
 
-// The buttons set the flags the frames read (see the animation tests) and these captions.
-TEST_F(PhasorTest, PhasorModeButtonsToggleTheirCaptions) {
+// The buttons set the flags the frames read (see the animation tests) and these
+// captions; "Menu" stops the animation, and the window comes back as it was.
+TEST_F(PhasorTest, PhasorButtonsToggleTheirCaptionsAndMenuKeepsTheState) {
     const auto captions = [&] {
         return QStringList(
             {f.Label6->Caption(), f.Label7->Caption(), f.Label8->Caption(), f.Command4->Caption()});
@@ -94,9 +95,6 @@ TEST_F(PhasorTest, PhasorModeButtonsToggleTheirCaptions) {
                   on ? QStringList({"on", "on", "Vektorsumme W1 + W2", "Zeiger W1 und W2"})
                      : QStringList({"off", "off", "Zeiger W1 und W2", "Vektorsumme W1 + W2"}));
     }
-}
-
-TEST_F(PhasorTest, PhasorMenuButtonStopsAndShowingAgainKeepsTheState) {
     f.probeIndex = 60;
     f.Command2_Click();
     atEventProcessing(1, [&] {

@@ -1,7 +1,6 @@
-# Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop
-# with openbox, the program with its output kept, helpers for its windows. The
-# checks wait for states, never for a fixed time: each wait gives up after
-# WAIT_SECONDS (60 by default: the sanitizer build on a busy machine is slow).
+# Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop,
+# the program, helpers for its windows. The checks wait for states, never for a
+# time; each wait gives up after WAIT_SECONDS (60: the sanitizer build is slow).
 export XDG_RUNTIME_DIR=$(mktemp -d)
 output=$(mktemp)
 wm_log=$(mktemp)
@@ -19,13 +18,15 @@ wait_for() { # CONDITION...
 fail() { # MESSAGE: the check ends with it and what the program printed
     echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null || true; cat "$output"; exit 1
 }
+menu_title='Huyghenssches Prinzip - Zeigerformalismus'
+phasor_title='Superposition von Wellen - Phasenzeiger'
+huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
 root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 # A server that has just started may refuse the first connections.
 wait_for xprop -root >/dev/null
 
-# Starts openbox with its configuration changed by the sed SCRIPT (a top
-# margin stands for a panel) and waits until it has announced the work area;
-# starts it again if the new server turned it away.
+# Openbox with its configuration changed by the sed SCRIPT (a top margin stands
+# for a panel), started again if the new server turned it away, up and running.
 start_desktop() { # [SCRIPT]
     sed "${1:-}" /etc/xdg/openbox/rc.xml >"$XDG_RUNTIME_DIR/rc.xml"
     local wm='' deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
@@ -54,8 +55,7 @@ find_window() { # CAPTION: the window once it is shown
 shown() { [ -n "$(window_named "$1")" ]; }
 hidden() { [ -z "$(window_named "$1")" ]; }
 
-# Dialogs of one caption told apart: Qt gives a message box a fixed size (its
-# least and largest size are the same), a file dialog can be resized.
+# Qt gives a message box a fixed size; a file dialog of the same caption can be resized.
 dialog_kind() { # WINDOW: "message" or "file"
     xprop -id "$1" WM_NORMAL_HINTS | awk '
         /minimum size:/ { least = $(NF - 2) "x" $NF } /maximum size:/ { most = $(NF - 2) "x" $NF }
@@ -69,8 +69,7 @@ find_dialog() { # CAPTION KIND: the dialog once it is shown, which must be of th
     echo "$dialog"
 }
 
-# The keyboard focus to WINDOW, with the window manager agreeing that it is
-# the active window: the program sees the focus before any key that follows.
+# The keyboard focus to WINDOW, the window manager's active window before any key follows.
 focus() { # WINDOW
     xdotool windowfocus --sync "$1"
     wait_for active_window_is "$1" >/dev/null || fail "window $1 does not become the active window"
@@ -107,31 +106,27 @@ moving() { # WINDOW: two shots of it in a row differ
         [ "$(compare -metric AE "$XDG_RUNTIME_DIR/before.png" "$shot_file" null: 2>&1)" != 0 ]
 }
 
-# The Huygens window's field: x -300..3700 over the window's width, y
-# -1500..1425 over its height.
+# The Huygens window's field: x -300..3700 over its width, y -1500..1425 over its height.
 field_pixel() { # WINDOW X Y: the pixel of a point of the field
     size_of "$1" | awk -F x -v x="$2" -v y="$3" '{ printf "%d %d", (x + 300) * $1 / 4000, (y + 1500) * $2 / 2925 }'
 }
 field_x() { # WINDOW COLUMN: the field's x at a column of the window
     size_of "$1" | awk -F x -v c="$2" '{ printf "%g", c * 4000 / $1 - 300 }'
 }
-# The first drawing of the field, ring after ring outwards, has come to the
-# rings that reach the window's right edge away from the axis (radius 3800).
+# The first drawing of the field has come to the rings at its right edge (radius 3800).
 field_drawn() { # WINDOW
     local x top bottom
     read -r x top < <(field_pixel "$1" 3700 500)
     read -r x bottom < <(field_pixel "$1" 3700 1300)
     shot "$1" && [ "$(dark_pixels 3 $((bottom - top)) $((x - 3)) "$top")" -gt 0 ]
 }
-# A scan along the cut through field x has ended: the cut is drawn red, in the
-# rows above the plot, where during the scan only the rays' start can be.
+# A scan at field x has ended: the cut red above the plot, not just a ray's start there.
 scanned_at() { # WINDOW X
     local y
     shot "$1" && for y in -1300 -900 -500; do red_at $(field_pixel "$1" "$2" "$y") || return 1; done
 }
 
-# Closes the window through the window manager, as its close box does; the
-# program must then exit with status 0 within 20 s, having printed nothing.
+# Closes the window as its close box does: a clean end within 20 s, nothing printed.
 close_and_expect_clean_end() {
     wmctrl -i -c "$1"
     local status=0
@@ -145,10 +140,9 @@ close_and_expect_clean_end() {
 
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
-# WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
-# or EXTENTS: left right top bottom) lies inside the work area, at its top
-# left unless FRACTION is below 0, and is FRACTION (above 0) of its size to a
-# pixel, or to two of the program's pixels, in which it sees both, at a ratio above 1.
+# WINDOW FRACTION [EXTENTS: left right top bottom]: the frame lies inside the work
+# area, at its top left unless FRACTION is below 0, and is FRACTION (above 0) of
+# its size to a pixel, or to two of the program's pixels at a ratio above 1.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")

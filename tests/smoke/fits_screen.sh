@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# The frames of the menu window and of the window a menu button opens (a
-# FRACTION of the work area, 0 for none), with the top PANEL-HEIGHT pixels
-# kept free as for a panel; the helps of both lie in the work area, and a help
-# stays while its window is minimised and comes back with it; closing the
-# window ends the program cleanly. X Y are the button's place in the menu
-# window's own pixels, which QT_SCALE_FACTOR enlarges on the screen.
+# The frames of the menu window and of the window its button at X Y (its own
+# pixels, scaled by QT_SCALE_FACTOR) opens, FRACTION of the work area (0: any),
+# the top PANEL-HEIGHT pixels kept free; their helps inside it, one kept while
+# its window is minimised; a clean end at its close.
 #   fits_screen.sh PROGRAM PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
 program=$1 panel_height=$2 x=$3 y=$4 caption=$5 fraction=$6
-# A frame that does not fit fails well within the test's time.
-export WAIT_SECONDS=${WAIT_SECONDS:-30}
+export WAIT_SECONDS=${WAIT_SECONDS:-30} # a frame that does not fit fails within the time
 source "$(dirname "$0")/common.sh"
 start_desktop "s|<top>0</top>|<top>$panel_height</top>|"
 start_program
@@ -20,7 +17,6 @@ help_fits() { # WINDOW CAPTION: F1 shows the window's $help, which lies in the w
     wait_for frame_fits "$help" -1 >/dev/null || fail "the help of \"$2\": $(frame_fits "$help" -1)"
 }
 
-menu_title='Huyghenssches Prinzip - Zeigerformalismus'
 menu=$(find_window "$menu_title")
 wait_for frame_fits "$menu" 0 >/dev/null || frame_fits "$menu" 0
 help_fits "$menu" "$menu_title"

@@ -13,8 +13,7 @@ QStringList& warnings() {
     return list;
 }
 
-// The offscreen platform cannot raise a window, grab the keyboard for a popup
-// or pass on a dialog's size limits, and says so: no faults of the program.
+// What the offscreen platform cannot do (raise a window...) is no fault of the program.
 void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtDebugMsg && type != QtInfoMsg &&
         !message.startsWith("This plugin does not support")) {
@@ -33,8 +32,7 @@ void deliver(QWidget* widget, QMouseEvent* event) {
     QApplication::sendEvent(widget, std::unique_ptr<QMouseEvent>(event).get());
 }
 
-// What Qt does for a press from the window system (not for a sent event): the
-// focus goes to the first widget from the pressed one up that takes it by click.
+// What Qt does for a press from the window system, not for a sent event.
 void giveClickFocus(QWidget* widget) {
     for (; widget && !widget->hasFocus(); widget = widget->parentWidget()) {
         if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) {

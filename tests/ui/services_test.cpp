@@ -4,11 +4,13 @@
 #include "ui/form.h"
 #include "ui/line_weight.h"
 #include "ui/numeric.h"
+#include "ui/pixels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -44,7 +46,7 @@ using Seen = std::vector<std::tuple<char, int, int, float, float>>;
 
 } // namespace
 
-TEST(Numeric, SixteenBitsTablesAndColours) {
+TEST(Numeric, SixteenBitsAndTables) {
     EXPECT_THROW(ui::add(32767, 1), ui::OverflowError);
     EXPECT_THROW(ui::multiply(200, 200), ui::OverflowError);
     EXPECT_EQ(ui::toInteger(2.5), 2); // halves to even
@@ -54,12 +56,18 @@ TEST(Numeric, SixteenBitsTablesAndColours) {
     ui::Table<float, 201> table;
     EXPECT_THROW(table(201), ui::SubscriptError);
     EXPECT_THROW(table(-1), ui::SubscriptError);
-    EXPECT_EQ(ui::RGB(255, 128, 1), 0xffff8001u);
 }
 
-// From double weight on every colour the program draws reads on a projector:
-// a contrast of 4.5 to 1 on white at least, its hue kept, as bright as that
-// allows. The white that erases stays.
+TEST(Pixels, EveryDoubleBecomesADefinedIntAndTwipsRoundHalvesUp) {
+    EXPECT_EQ((std::array{ui::toInt(-2.9), ui::toInt(std::numeric_limits<double>::quiet_NaN()),
+                          ui::toInt(-1e300), ui::twipsToPixels(1e12)}),
+              (std::array{-2, 0, -16777215, 16777215}));
+    for (const auto& [twips, pixels] : {std::pair{22.4, 1}, {22.5, 2}, {-7.5, 0}, {-7.6, -1}})
+        EXPECT_EQ(ui::twipsToPixels(twips), pixels) << twips;
+}
+
+// From double weight every colour reads on a projector: 4.5 to 1 on white at
+// least, its hue kept, as bright as that allows; the white that erases stays.
 TEST(LineWeight, ProjectorColoursReadOnWhiteAndKeepTheirHue) {
     EXPECT_NEAR(ui::contrastRatio(ui::WindowText, white), 21, 1e-9);
     EXPECT_NEAR(ui::contrastRatio(ui::RGB(118, 118, 118), white), 4.54, 0.005);
@@ -98,11 +106,32 @@ TEST_F(ServicesTest, DoEventsNestsHandlersAndEndStopsEverythingAtOnce) {
     EXPECT_EQ(passes.size(), 4u);
 }
 
-TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
+TEST_F(ServicesTest, ControlsRoundTheirEdgesAndAnswerKeysAndSlidersOnlyRealChanges) {
     form.Command1->setLeft(1013); // 67.5 pixels
     form.Command1->setWidth(1013);
     EXPECT_EQ(std::pair(form.Command1->geometry().x(), form.Command1->geometry().width()),
               std::pair(68, 67)); // the right edge at 135.1
+
+    int clicks = 0, mouseDowns = 0;
+    const auto mouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) { ++mouseDowns; };
+    QApplication::setActiveWindow(&form.window());
+    form.Command1->setFocus(Qt::TabFocusReason);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(int(key));
+        clicks = mouseDowns = 0;
+        form.Command1->onClick = [&] { ++clicks; };
+        form.Command1->onMouseDown = {};
+        typeKey(key);
+        EXPECT_EQ(clicks, 1);
+
+        // A button that acts on the mouse press alone, like "---->".
+        form.Command1->onClick = {};
+        form.Command1->onMouseDown = mouseDown;
+        typeKey(key);
+        EXPECT_EQ(mouseDowns, 0);
+    }
+    click(form.Command1);
+    EXPECT_EQ(mouseDowns, 1);
 
     ui::HScrollBar* bar = form.HScroll1;
     std::vector<int> changes;
@@ -111,8 +140,6 @@ TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
     bar->setSliderPosition(60);
     bar->setSliderPosition(70);
     bar->setSliderDown(false);
-    QApplication::setActiveWindow(&form.window());
-    form.Command1->setFocus(Qt::TabFocusReason);
     const QImage plain = bar->grab().toImage();
     bar->setFocus(Qt::TabFocusReason);
     EXPECT_NE(bar->grab().toImage(), plain); // the focus shows
@@ -207,29 +234,6 @@ TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
     EXPECT_EQ(std::tuple(seen.size(), clicks), std::tuple(5u, 1));
 }
 
-TEST_F(ServicesTest, SpaceAndEnterPressTheFocusedButtonButNeverAMouseOnlyButton) {
-    int clicks = 0, mouseDowns = 0;
-    const auto mouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) { ++mouseDowns; };
-    QApplication::setActiveWindow(&form.window());
-    form.Command1->setFocus(Qt::TabFocusReason);
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(int(key));
-        clicks = mouseDowns = 0;
-        form.Command1->onClick = [&] { ++clicks; };
-        form.Command1->onMouseDown = {};
-        typeKey(key);
-        EXPECT_EQ(clicks, 1);
-
-        // A button that acts on the mouse press alone, like "---->".
-        form.Command1->onClick = {};
-        form.Command1->onMouseDown = mouseDown;
-        typeKey(key);
-        EXPECT_EQ(mouseDowns, 0);
-    }
-    click(form.Command1);
-    EXPECT_EQ(mouseDowns, 1);
-}
-
 TEST_F(ServicesTest, NumberBoxesShowWhatTheProgramWritesNeverWhatIsTyped) {
     const ui::Colour grey = ui::RGB(224, 224, 224);
     ui::TextBox box(form.window(), {3000, 150, 375, 285}, "7", grey);
@@ -248,8 +252,7 @@ TEST_F(ServicesTest, NumberBoxesShowWhatTheProgramWritesNeverWhatIsTyped) {
     EXPECT_EQ(box.Text(), "7");
 }
 
-// A form that is gone leaves its window waiting for deletion; the window's
-// close box must not reach the form any more.
+// The close box of a window waiting for deletion no longer reaches its form.
 TEST_F(ServicesTest, AnUnloadedWindowNeitherReachesItsFormNorIsReachedThroughIt) {
     QPointer<ui::FormWindow> window;
     {
@@ -266,8 +269,7 @@ TEST_F(ServicesTest, AnUnloadedWindowNeitherReachesItsFormNorIsReachedThroughIt)
     EXPECT_TRUE(window.isNull());
 }
 
-// Any exception stops at the handler's entry point, reported like a failing
-// window operation; the program goes on.
+// Any exception stops at the handler, reported in a line; the program goes on.
 TEST_F(ServicesTest, ForeignExceptionsStopAtTheHandlerWithOneLineEach) {
     testing::internal::CaptureStderr();
     ui::runHandler([] { (void)std::vector<int>().at(3); }, "FormX.A");
