@@ -66,8 +66,7 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     }
 }
 
-// A weight changed up and back in the middle of frames leaves no trace: a
-// later frame shows what the same frame showed on an empty picture before.
+// A weight changed up and back mid-frame leaves no trace: the first frame comes again the same.
 TEST_F(AppTest, AWeightChangedDuringTheAnimationLeavesNoTrace) {
     Form2& phasor = openPhasor();
     phasor.Command2_Click();

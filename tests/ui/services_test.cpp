@@ -165,7 +165,8 @@ TEST_F(ServicesTest, UserScaleMapsCornersAndNegativeHeightGrowsUpwards) {
     form.Label1->setLeft(0); // controls inside are placed in its units
     form.Label1->setTop(0);
     EXPECT_EQ(form.Label1->pos(), QPoint(51, 36));
-    EXPECT_NEAR(form.Label1->Width(), 120, 1e-9); // 600 twips = 40 of 100 pixels
+    form.Label1->setHeight(80); // 20 of 70 pixels upwards; its width 600 twips, 40 of 100 pixels
+    EXPECT_EQ(std::pair(form.Label1->Width(), form.Label1->height()), std::pair(120.0, 20));
 
     // Circles take their radius from the horizontal scale: 30 units, 10 pixels.
     box.setScaleHeight(-560);
