@@ -3,8 +3,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// Qt's own texts (the context menus' among them) come out German; without the
-// catalogue they stay English and one line says so.
+// Qt's own texts come out German; without the catalogue English, and one line says so.
 TEST(QtTexts, GermanWithTheTranslationAndOneLineWithout) {
     {
         const auto translation = installGermanQtTranslation(qtTranslationsDirectory());

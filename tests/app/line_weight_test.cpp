@@ -39,27 +39,22 @@ TEST_F(AppTest, WeightKeysWorkInEveryWindowAndAreKept) {
             typeKey(key, Qt::ControlModifier);
         return ui::lineWeight();
     };
-    leftClick(&app->form1().window(), {5, 5});
+    click(&app->form1().window(), {5, 5});
     EXPECT_EQ(weightAfter({Qt::Key_Minus}), 1);
     EXPECT_FALSE(QFile::exists(settingsFile())); // nothing written before a change
     EXPECT_EQ(weightAfter({Qt::Key_Plus}), 2);
-    leftClick(openPhasor().Text1);
+    click(openPhasor().Text1);
     EXPECT_EQ(weightAfter({Qt::Key_Plus}), 3);
     EXPECT_EQ(weightAfter({Qt::Key_Plus}), 3);
     EXPECT_EQ(weightAfter({Qt::Key_Minus}), 2);
-    leftClick(&openHuygens().window(), {5, 400});
+    click(&openHuygens().window(), {5, 400});
     EXPECT_EQ(weightAfter({Qt::Key_Minus, Qt::Key_Minus}), 1);
     EXPECT_EQ(weightAfter({Qt::Key_Plus, Qt::Key_Plus}), 3);
     EXPECT_TRUE(read(settingsFile()).contains("Linienstaerke=3"));
-    typeKey(Qt::Key_F1);
-    const auto* help = app->form3().window().findChild<QDialog*>("helpWindow");
-    EXPECT_TRUE(help->findChild<QLabel*>()->text().contains("jetzt dreifach"));
-    QApplication::setActiveWindow(&app->form3().window());
     EXPECT_EQ(weightAfter({Qt::Key_0}), 1);
 }
 
-// After a change of weight everything on screen shows the new weight: each
-// picture as it looks when drawn afresh in that weight.
+// After a change of weight each picture looks as drawn afresh in that weight.
 TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     Form2& phasor = openPhasor();
     const auto images = [](std::initializer_list<ui::Surface*> surfaces) {
@@ -68,14 +63,14 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
             shown.push_back(surface->screenImage());
         return shown;
     };
-    // The last frame's rows and pointers (of a second frame: the first draws
-    // the pointers with the layout's thin pen), the still rows and pointers.
+    // The rows and pointers of a last frame (the second: the first draws with
+    // the layout's thin pen), the still rows and pointers.
     runFrames(1);
     phasor.timePhase = 0;
     runFrames(1);
     const auto frame = images({phasor.Picture1, phasor.Picture2});
     phasor.HScroll1->setValue(20);
-    leftClick(phasor.Picture1);
+    click(phasor.Picture1);
     const auto still = images({phasor.Picture1, phasor.Picture2});
     phasor.HScroll1->setValue(28);
     phasor.timePhase = 0;
@@ -86,7 +81,7 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), frame);
     app->changeLineWeight(2);
     phasor.HScroll1->setValue(20);
-    leftClick(phasor.Picture1);
+    click(phasor.Picture1);
     app->changeLineWeight(1);
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), still);
     phasor.HScroll1->setValue(28); // still rows again, which clear the pointers
@@ -95,14 +90,11 @@ TEST_F(AppTest, EverythingShownIsDrawnAgainInTheNewWeight) {
     app->changeLineWeight(1);
     EXPECT_EQ(images({phasor.Picture1, phasor.Picture2}), rows);
 
-    // The field, the plot of a scan and the phasor box of its last point; an
-    // open help says the new weight.
+    // The field, a scan's plot and the phasor box; an open help says the weight.
     Form3& huygens = openHuygens();
     ui::Surface& window = huygens.window();
-    for (const QPoint cut : {pixelAt(window, 1000, 0), pixelAt(window, 2000, 300)}) {
-        mousePress(&window, Qt::RightButton, cut); // the second scan's plot replaces the first's
-        mouseRelease(&window, Qt::RightButton, cut);
-    }
+    for (const QPoint cut : {pixelAt(window, 1000, 0), pixelAt(window, 2000, 300)})
+        click(&window, cut, Qt::RightButton); // the second scan's plot replaces the first's
     const auto scanned = images({&window, huygens.Picture1, huygens.Picture3});
     typeKey(Qt::Key_F1);
     app->changeLineWeight(3);
@@ -154,8 +146,7 @@ TEST_F(AppTest, SavedWeightIsTakenAndNonsenseLeftAsItIs) {
                   " gespeichert werden\n");
 }
 
-// Qt would write a file it could not read anew from what it could read of it:
-// the first change of weight keeps the user's text beside the new file.
+// A file Qt could not read is kept beside the new one at the first change.
 TEST_F(AppTest, UnreadableSettingsAreKeptBesideTheNewFile) {
     const QByteArray unreadable = "[Beamer\nLinienstaerke=2\n[Farben]\nHintergrund=grau\n";
     write(settingsFile(), unreadable);

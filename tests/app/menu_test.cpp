@@ -1,6 +1,9 @@
 #include "../support/support.h"
 
 #include "app/form1.h"
+#include "phasor/form2.h"
+
+#include <QCoreApplication>
 
 TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
     Form1& menu = app->form1();
@@ -36,15 +39,36 @@ TEST_F(AppTest, MenuWindowAtTheTopLeftWithItsTexts) {
 }
 
 TEST_F(AppTest, DemonstrationWindowsOpenOnceAndComeBackWithTheirState) {
-    leftClick(app->form1().Command1);
+    click(app->form1().Command1);
     ui::Form& huygens = app->form3();
     ASSERT_TRUE(huygens.visible());
     EXPECT_FALSE(app->form2Created());
     EXPECT_TRUE(app->form1().visible()); // stays behind the Huygens window
     const QWidget* window = &huygens.window();
-    leftClick(app->form1().Command1);
+    click(app->form1().Command1);
     EXPECT_EQ(&huygens.window(), window);
 
-    leftClick(app->form1().Command2);
+    click(app->form1().Command2);
     EXPECT_EQ(std::pair(app->form2().visible(), app->form1().visible()), std::pair(true, false));
+}
+
+// The phasor window unloads with its animation still on the stack: the
+// sanitizer build sees any use of what its deletion destroyed.
+TEST_F(AppTest, EndeWhileTheAnimationFinishesItsLastFrameAfterMenu) {
+    Form1& menu = app->form1();
+    click(menu.Command2);
+    Form2& phasor = app->form2();
+    atEventProcessing(1, [&] {
+        click(phasor.Command1);                              // "Menu"
+        atEventProcessing(1, [&] { click(menu.Command3); }); // "Ende"
+    });
+    click(phasor.Command1); // "Start W1/Menu": returns once the program ended
+
+    EXPECT_EQ(std::tuple(ui::programEnded(), phasor.stoppedFlag, phasor.loaded(), menu.unloading()),
+              std::tuple(true, 1, false, true));
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(static_cast<ui::PictureBox*>(phasor.Picture1), nullptr);
+    EXPECT_THROW(phasor.Picture1->Cls(), ui::UnloadedError);
+    EXPECT_THROW(phasor.window(), ui::UnloadedError);
 }

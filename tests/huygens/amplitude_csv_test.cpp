@@ -2,8 +2,7 @@
 
 #include "huygens/amplitude_table.h"
 
-// The table holds exactly the bars the plot drew, in a form that reads back in
-// the locale it was written for.
+// The table holds the bars the plot drew and reads back in its locale.
 TEST_F(AppTest, SavedAmplitudesAreTheBarsOfTheLastScan) {
     Form3& form = openHuygens();
     form.Picture1->setRecording(true);

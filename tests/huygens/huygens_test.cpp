@@ -1,5 +1,4 @@
-// Seven sources 50 apart around y = 0 at x = 0, wavelength 100, unless a test
-// changes them.
+// Seven sources 50 apart around y = 0 at x = 0, wavelength 100, unless changed.
 
 #include "../support/support.h"
 
@@ -12,7 +11,6 @@
 
 namespace {
 
-constexpr ui::Colour red = ui::RGB(255, 0, 0);
 constexpr double pi = 3.14159265358979;
 
 // A phasor of the column: the base dot and the line from it.
@@ -23,8 +21,7 @@ void expectColumnPhasor(const ui::DrawCall& dot, const ui::DrawCall& line, doubl
                        ui::WindowText, 1));
 }
 
-// The window as the screen shows it once the pending repaints are done:
-// unlike grab(), only what was marked for repainting is painted again.
+// The window as the screen shows it after the pending repaints (grab() repaints all).
 QImage onScreen(QWidget& window) {
     QEvent paint(QEvent::UpdateRequest);
     QApplication::sendEvent(&window, &paint);
@@ -39,32 +36,36 @@ int pixelsOf(const QImage& image, QRgb colour) {
     return count;
 }
 
+class HuygensTest : public AppTest {
+protected:
+    Form3& form = openHuygens();
+    ui::Surface& window = form.window();
+};
+
 } // namespace
 
-TEST_F(AppTest, HuygensLayoutAsDesigned) {
-    Form3& form = openHuygens();
-    ui::Surface* window = &form.window();
-    EXPECT_EQ(window->windowTitle(), " Huygen-Fresnel Prinzip und Zeigerdarstellung");
+TEST_F(HuygensTest, HuygensLayoutAsDesigned) {
+    EXPECT_EQ(window.windowTitle(), " Huygen-Fresnel Prinzip und Zeigerdarstellung");
     const std::tuple<QWidget*, ui::Surface*, ui::Geometry, QString> layout[] = {
-        {form.Picture1, window, {120, 7800, 6975, 2895}, ""},
-        {form.Text2, window, {1320, 0, 375, 375}, "7"},
-        {form.HScroll2, window, {0, 0, 1335, 375}, ""},
-        {form.Label1, window, {0, 360, 1695, 735}, "Zahl der Elementarwellen"},
-        {form.HScroll3, window, {1800, 0, 1335, 375}, ""},
-        {form.Text3, window, {3120, 0, 375, 375}, "100"},
-        {form.Label2, window, {1800, 360, 1695, 375}, "Wellenlänge"},
-        {form.Picture3, window, {3960, 840, 7920, 1000 * 16200 / 2925.0}, ""},
+        {form.Picture1, &window, {120, 7800, 6975, 2895}, ""},
+        {form.Text2, &window, {1320, 0, 375, 375}, "7"},
+        {form.HScroll2, &window, {0, 0, 1335, 375}, ""},
+        {form.Label1, &window, {0, 360, 1695, 735}, "Zahl der Elementarwellen"},
+        {form.HScroll3, &window, {1800, 0, 1335, 375}, ""},
+        {form.Text3, &window, {3120, 0, 375, 375}, "100"},
+        {form.Label2, &window, {1800, 360, 1695, 375}, "Wellenlänge"},
+        {form.Picture3, &window, {3960, 840, 7920, 1000 * 16200 / 2925.0}, ""},
         {form.Label3, form.Picture3, {120, 0, 4215, 735}, "Zeiger und respektive Vektorsumme"},
         {form.Command1, form.Picture1, {0, 0, 855, 375}, "Cls"},
         {form.Command2, form.Picture3, {3360, 3240, 495, 375}, "Cls"},
         {form.Label4, form.Picture1, {2160, 0, 2895, 375}, "Amplitudenverteilung"},
         {form.Label5,
-         window,
+         &window,
          {4920, 0, 8055, 255},
          "Im Wellenfeld Mausklick links: Zeiger (einzel) und Vektorsumme"},
-        {form.Command3, window, {3600, 0, 1215, 375}, "Menu"},
+        {form.Command3, &window, {3600, 0, 1215, 375}, "Menu"},
         {form.Frame1,
-         window,
+         &window,
          {4800, 240, 7935, 255},
          "Im Wellenfeld Mausklick rechts:Berechnung der Amplitutenverteilung (Nahfeld)"}};
     for (const auto& [control, in, twips, text] : layout) {
@@ -87,9 +88,8 @@ TEST_F(AppTest, HuygensLayoutAsDesigned) {
                          form.Frame1->palette().color(QPalette::Window).rgb()),
               std::tuple(13, 13, ui::WindowBackground));
 
-    // Scales: the field, the plot, the phasor box with (0, 0) 600 units from
-    // its left and 500 from its top, y up.
-    const ui::Surface* scaled[] = {window, form.Picture1, form.Picture3};
+    // Scales: the field, the plot, the phasor box (y up).
+    const ui::Surface* scaled[] = {&window, form.Picture1, form.Picture3};
     const std::array<double, 4> scales[] = {
         {-300, -1500, 4000, 2925}, {-3000, 0, 6000, 800}, {-600, 500, 1100, -1000}};
     for (int i = 0; i < 3; ++i)
@@ -110,7 +110,7 @@ TEST_F(AppTest, FirstFieldProcessesEventsBeforeEveryCircle) {
             record(*window); // the dots and the axis came before the first circle
         }
         if (window)
-            circlesBefore.push_back(countOf(*window, Op::Circle));
+            circlesBefore.push_back(long(callsOf(*window, Op::Circle).size()));
     });
     Form3& form = openHuygens();
     ASSERT_EQ(circlesBefore.size(), 41u * 7);
@@ -126,9 +126,7 @@ TEST_F(AppTest, FirstFieldProcessesEventsBeforeEveryCircle) {
     EXPECT_FALSE(form.window().RetainDrawing());
 }
 
-TEST_F(AppTest, SlidersRedrawTheFieldToStay) {
-    Form3& form = openHuygens();
-    ui::Surface& window = form.window();
+TEST_F(HuygensTest, SlidersRedrawTheFieldToStay) {
     // One slider at a time: its value, the rings of each source, the sources.
     const std::tuple<ui::HScrollBar*, int, int, int> settings[] = {{form.HScroll3, 60, 67, 7},
                                                                    {form.HScroll3, 200, 21, 7},
@@ -144,7 +142,7 @@ TEST_F(AppTest, SlidersRedrawTheFieldToStay) {
                   std::tuple(QString::number(sources), QString::number(form.HScroll3->value())));
         EXPECT_EQ(window.drawLog().front().op, Op::Cls);
         EXPECT_TRUE(isLine(callsOf(window, Op::Line)[0], 0, 0, 3800, 0, ui::WindowText, 1)); // axis
-        EXPECT_EQ(countOf(window, Op::Circle), rings * sources) << value;
+        EXPECT_EQ(callsOf(window, Op::Circle).size(), size_t(rings * sources)) << value;
         const auto dots = callsOf(window, Op::PSet); // top first, pen 5
         ASSERT_EQ(dots.size(), size_t(sources));
         EXPECT_TRUE(drawn(dots.back(), Op::PSet, 0, 25.0 * (sources - 1), 0, 25.0 * (sources - 1),
@@ -162,13 +160,12 @@ TEST_F(AppTest, SlidersRedrawTheFieldToStay) {
     EXPECT_EQ(shownAt(window, 0, 50), ui::WindowText);
 }
 
-TEST_F(AppTest, LeftClickOnASourceShowsRaysChainAndColumn) {
-    Form3& form = openHuygens();
-    record(form.window(), *form.Picture3);
+TEST_F(HuygensTest, LeftClickOnASourceShowsRaysChainAndColumn) {
+    record(window, *form.Picture3);
     form.Form_MouseDown(1, 0, 0, -150); // on source 0: distances 0, 50, 100, ... 300
     EXPECT_TRUE(form.Picture3->Visible());
     EXPECT_NEAR(form.Picture3->Left(), 0, 1e-6); // the box opens at the point
-    const auto& rays = form.window().drawLog();
+    const auto& rays = window.drawLog();
     ASSERT_EQ(rays.size(), 7u); // the window is not cleared first
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(isLine(rays[i], 0, -150, 0, 50 * i - 150, red, 2));
@@ -185,26 +182,25 @@ TEST_F(AppTest, LeftClickOnASourceShowsRaysChainAndColumn) {
     // The column of sources 0 to 3: phases 0, pi, 0, pi.
     for (int i = 0; i <= 3; ++i)
         expectColumnPhasor(box[6 + 2 * i], box[7 + 2 * i], 100 * i, i % 2 ? pi : 0);
-    EXPECT_EQ(shownAt(form.window(), 0, -125), red);
-    mouseRelease(&form.window(), Qt::LeftButton, {}); // the release takes the rays away
-    EXPECT_EQ(shownAt(form.window(), 0, -125), ui::WindowBackground);
+    EXPECT_EQ(shownAt(window, 0, -125), red);
+    mouseRelease(&window, Qt::LeftButton, {}); // the release takes the rays away
+    EXPECT_EQ(shownAt(window, 0, -125), ui::WindowBackground);
 }
 
-TEST_F(AppTest, LeftDragRedrawsRaysAndTheSumChain) {
-    Form3& form = openHuygens();
+TEST_F(HuygensTest, LeftDragRedrawsRaysAndTheSumChain) {
     ui::PictureBox& box = *form.Picture3;
     // With another button held too, only the column is drawn again, where it was.
-    record(form.window(), box);
+    record(window, box);
     const double left = box.Left();
-    mouseMove(&form.window(), pixelAt(form.window(), 2000, 300), Qt::LeftButton | Qt::RightButton);
-    EXPECT_TRUE(form.window().drawLog().empty());
+    mouseMove(&window, pixelAt(window, 2000, 300), Qt::LeftButton | Qt::RightButton);
+    EXPECT_TRUE(window.drawLog().empty());
     EXPECT_EQ(std::tuple(box.drawLog().size(), box.Left()), std::tuple(2u * 7, left));
-    record(form.window(), box);
+    record(window, box);
     form.Form_MouseMove(1, 0, 2000, 300); // 2050 from source 0: half a wavelength
     EXPECT_FALSE(box.Visible());          // a drag moves the box without showing it
     EXPECT_NEAR(box.Left(), 2000, 1e-6);
-    EXPECT_EQ(std::pair(form.window().drawLog().front().op, countOf(form.window(), Op::Line)),
-              std::pair(Op::Cls, 7L));
+    EXPECT_EQ(std::pair(window.drawLog().front().op, callsOf(window, Op::Line).size()),
+              std::pair(Op::Cls, size_t(7)));
     const auto& log = box.drawLog();
     ASSERT_EQ(log.size(), 2u + 7 + 3 + 2 * 7);
     // The chain head to tail: source 0 at pi, source 6 at 0.35293.
@@ -217,30 +213,31 @@ TEST_F(AppTest, LeftDragRedrawsRaysAndTheSumChain) {
     expectColumnPhasor(log[24], log[25], 300, lastPhase);
 }
 
-TEST_F(AppTest, ScanPlotsTheAmplitudeSampleBySample) {
-    Form3& form = openHuygens();
-    record(form.window());
+TEST_F(HuygensTest, ScanPlotsTheAmplitudeSampleBySample) {
+    record(window);
     const long before = ui::eventProcessingCount();
     form.Form_MouseDown(2, 0, 3600, 700);
     EXPECT_EQ(ui::eventProcessingCount() - before, 1201);
     // Each sample: the window cleared, then the rays; at the end the cut line.
-    const auto& window = form.window().drawLog();
-    ASSERT_EQ(window.size(), 1201u * 8 + 1);
+    const auto& calls = window.drawLog();
+    ASSERT_EQ(calls.size(), 1201u * 8 + 1);
     for (size_t k = 0; k < 16; ++k)
-        EXPECT_EQ(window[k].op, k % 8 ? Op::Line : Op::Cls) << k;
-    EXPECT_TRUE(isLine(window[1], 3600, -3000, 0, -150, red, 2));
-    EXPECT_TRUE(isLine(window.back(), 3600, -1500, 3600, 1500, red, 3));
+        EXPECT_EQ(calls[k].op, k % 8 ? Op::Line : Op::Cls) << k;
+    EXPECT_TRUE(isLine(calls[1], 3600, -3000, 0, -150, red, 2));
+    EXPECT_TRUE(isLine(calls.back(), 3600, -1500, 3600, 1500, red, 3));
 }
 
-// The cursor moves a hundredth of the field a key, a tenth with Shift; it is
-// never drawn into the field's picture.
-TEST_F(AppTest, TheFieldAtTheKeyboard) {
-    Form3& form = openHuygens();
-    ui::Surface& window = form.window();
-    leftClick(form.Text2);
+// The cursor moves a hundredth of the field a key, a tenth with Shift, never
+// drawn into the field's picture; its cross shows after Tab and after a key,
+// not after a click, and leaves nothing behind on the screen.
+TEST_F(HuygensTest, TheFieldAtTheKeyboard) {
+    const auto blue = [&] { return pixelsOf(onScreen(window), qRgb(0, 0, 255)); };
+    click(form.Text2);
     for (int tab = 0; tab < 5; ++tab) // the sliders, the other number box, "Menu"
         typeKey(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), &window);
+    const int cross = blue();
+    EXPECT_GT(cross, 0);
     const QImage field = window.screenImage();
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, double, double> moves[] = {
         {Qt::Key_Right, {}, 1740, 0},
@@ -253,6 +250,7 @@ TEST_F(AppTest, TheFieldAtTheKeyboard) {
         EXPECT_NEAR(form.keyCursorY, y, 1e-3);
     }
     EXPECT_TRUE(window.screenImage() == field);
+    EXPECT_EQ(blue(), cross);
 
     record(window);
     typeKey(Qt::Key_Return); // a left click: rays from the cursor, the box there
@@ -271,19 +269,20 @@ TEST_F(AppTest, TheFieldAtTheKeyboard) {
     for (int key = 0; key < 12; ++key)
         typeKey(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(form.keyCursorX, 3700);
-    mousePress(&window, Qt::LeftButton, pixelAt(window, 500, 500)); // the cursor goes along
+    click(&window, pixelAt(window, 500, 500)); // the cursor goes along, its cross goes
     EXPECT_NEAR(form.keyCursorX, 500, 3);
+    EXPECT_EQ(blue(), 0);
+    typeKey(Qt::Key_Left);
+    EXPECT_GT(blue(), 0);
+    typeKey(Qt::Key_Tab);
+    EXPECT_EQ(blue(), 0);
 }
 
-// The field's keys act only while the field has the focus, never through
-// the number box or a slider; Tab passes the plot and the phasor box by; a
-// held key acts once, as a held mouse button does.
-TEST_F(AppTest, TheFieldsKeysActOnlyInTheFieldAndOnceWhenHeld) {
-    Form3& form = openHuygens();
-    ui::Surface& window = form.window();
-    mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0)); // the plot and the box show
-    mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    leftClick(form.Text2);
+// The field's keys act only while it has the focus; Tab passes the plot and
+// the phasor box by; a held key acts once, as a held mouse button does.
+TEST_F(HuygensTest, TheFieldsKeysActOnlyInTheFieldAndOnceWhenHeld) {
+    click(&window, pixelAt(window, 1000, 0), Qt::RightButton); // the plot and the box show
+    click(form.Text2);
     record(window);
     const long before = ui::eventProcessingCount();
     const ui::Single y = form.keyCursorY;
@@ -317,48 +316,23 @@ TEST_F(AppTest, TheFieldsKeysActOnlyInTheFieldAndOnceWhenHeld) {
     EXPECT_EQ(ui::eventProcessingCount() - before, 1201);
 }
 
-// The cross shows after Tab and after a key, not after a click; moving it or
-// the focus leaves nothing behind on the screen.
-TEST_F(AppTest, FocusMarksShowForTheKeyboardAndLeaveNothingBehind) {
-    Form3& form = openHuygens();
-    ui::Surface& window = form.window();
-    const auto blue = [&] { return pixelsOf(onScreen(window), qRgb(0, 0, 255)); };
-    leftClick(form.Text2);
-    for (int tab = 0; tab < 5; ++tab) // the sliders, the other number box, "Menu", the field
-        typeKey(Qt::Key_Tab);
-    const int cross = blue();
-    EXPECT_GT(cross, 0);
-    for (int key = 0; key < 3; ++key)
-        typeKey(Qt::Key_Right);
-    EXPECT_EQ(blue(), cross);
-
-    leftClick(&window, pixelAt(window, 500, 500));
-    EXPECT_EQ(blue(), 0);
-    typeKey(Qt::Key_Left);
-    EXPECT_GT(blue(), 0);
-    typeKey(Qt::Key_Tab);
-    EXPECT_EQ(blue(), 0);
-}
-
-TEST_F(AppTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {
-    Form3& form = openHuygens();
-    ui::Surface& window = form.window();
+TEST_F(HuygensTest, HuygensControlsCloseTheBoxesAndReturnToTheMenu) {
     const QPoint at = pixelAt(window, 3000, 0);
     postMouseRelease(&window, Qt::RightButton, at); // handled during the scan: no effect
     mousePress(&window, Qt::RightButton, at);
     const double x = form.Picture3->Left();
     EXPECT_EQ(shownAt(window, x, -1400), red);
-    leftClick(form.Picture1, pixelAt(*form.Picture1, 2000, 700));
+    click(form.Picture1, pixelAt(*form.Picture1, 2000, 700));
     EXPECT_FALSE(form.Picture1->Visible());
     EXPECT_EQ(shownAt(window, x, -1400), red); // the cut line stays
     form.Picture1->setVisible(true);
-    leftClick(form.Command1);
+    click(form.Command1);
     EXPECT_FALSE(form.Picture1->Visible());
     EXPECT_NE(shownAt(window, x, -1400), red);
-    leftClick(form.Command2);
+    click(form.Command2);
     EXPECT_FALSE(form.Picture3->Visible());
 
-    leftClick(form.Command3);
+    click(form.Command3);
     EXPECT_EQ(std::pair(form.visible(), app->form1().visible()), std::pair(false, true));
     openHuygens();
     window.close(); // closing the window ends the program

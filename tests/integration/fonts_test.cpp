@@ -1,5 +1,4 @@
-// "MS Sans Serif" is an installed sans-serif family at 96/72 pixels a point:
-// with it, every text of the windows fits its box as it was laid out.
+// "MS Sans Serif" is an installed sans-serif family at 96/72 pixels a point.
 
 #include "ui/form.h"
 

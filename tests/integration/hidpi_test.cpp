@@ -29,9 +29,8 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     const auto pixels = [ratio](double units) { return int(std::lround(units * ratio)); };
     // Pens 1 to 6 are `ratio` times `weight` as wide, to the nearest pixel: a
-    // level line, an upright line and a dot each in the Huygens plot, one unit
-    // a logical pixel (multiples of 4 units are whole pixels at every ratio);
-    // a circle with pen 3.
+    // level line, an upright line and a dot each, one unit a logical pixel
+    // (4 units are whole pixels at every ratio); a circle with pen 3.
     ui::PictureBox& plot = *openHuygens().Picture1;
     plot.setScaleLeft(0);
     plot.setScaleWidth(plot.innerRect().width());
@@ -67,9 +66,7 @@ TEST_F(AppTest, PensDotsAndPlacesFollowTheDevicePixelRatioAndTheWeight) {
     }
 }
 
-// A weight changed while the waves run, up and back in the middle of frames,
-// leaves no trace: a later frame shows what the same frame showed on an
-// empty picture before.
+// A weight changed up and back mid-frame leaves no trace: the first frame comes again the same.
 TEST_F(AppTest, AWeightChangedDuringTheAnimationLeavesNoTrace) {
     Form2& phasor = openPhasor();
     phasor.Command2_Click();
@@ -85,7 +82,7 @@ TEST_F(AppTest, AWeightChangedDuringTheAnimationLeavesNoTrace) {
             atEventProcessing(3 * 201, [&] { phasor.stoppedFlag = 1; });
         });
     });
-    leftClick(phasor.Command1);
+    click(phasor.Command1);
     ASSERT_EQ(ui::lineWeight(), 1);
     phasor.timePhase = 0;
     runFrames(1);
@@ -113,7 +110,6 @@ TEST_F(AppTest, ThickLinesLeaveNothingBehind) {
     mousePress(&window, Qt::LeftButton, pixelAt(window, 2000, 300));
     mouseMove(&window, pixelAt(window, 1500, -600), Qt::LeftButton);
     mouseRelease(&window, Qt::LeftButton, pixelAt(window, 1500, -600));
-    mousePress(&window, Qt::RightButton, pixelAt(window, 1000, 0));
-    mouseRelease(&window, Qt::RightButton, pixelAt(window, 1000, 0));
+    click(&window, pixelAt(window, 1000, 0), Qt::RightButton);
     EXPECT_TRUE(window.screenImage() == field);
 }

@@ -1,5 +1,4 @@
-// Expected values come from the defaults: wavelength 28, shift 7, probe point
-// 50, amplitude 100.
+// The defaults: wavelength 28, shift 7, probe point 50, amplitude 100.
 
 #include "../support/support.h"
 
@@ -8,11 +7,6 @@
 #include <QEvent>
 
 namespace {
-
-constexpr ui::Colour green = ui::RGB(0, 200, 0), blue = ui::RGB(0, 0, 255),
-                     red = ui::RGB(255, 0, 0), grey = ui::RGB(128, 128, 128),
-                     olive = ui::RGB(128, 128, 18), lightGrey = ui::RGB(160, 160, 160),
-                     white = ui::RGB(255, 255, 255);
 
 // The first frame at the probe point: W1 at phase 57k, W2 at 50k.
 constexpr double sin1 = -22.252, cos1 = 97.493, sin2 = 97.493, cos2 = 22.252;
@@ -31,8 +25,7 @@ int crestOfWave2(const ui::Surface& picture) {
 
 } // namespace
 
-TEST_F(AppTest, FirstFrameWithTheDefaults) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, FirstFrameWithTheDefaults) {
     record(*f.Picture1, *f.Picture2);
     const long before = ui::eventProcessingCount();
     runFrames(1);
@@ -65,8 +58,7 @@ TEST_F(AppTest, FirstFrameWithTheDefaults) {
     EXPECT_TRUE(isLine(box[6], 135, 0, 135, y1, green, 3));
 }
 
-TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, WhatAFrameDrawsForEachDisplayState) {
     // W2, sum: calls in Picture1, in the pointer picture, in the vector sum.
     const std::tuple<bool, bool, size_t, size_t, size_t> states[] = {
         {false, false, 400, 7, 6}, {true, false, 500, 10, 11}, {true, true, 600, 10, 12}};
@@ -74,7 +66,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
         f.wave2Hidden = !wave2;
         f.sumHidden = !sum;
         for (const int mode : {1, 0}) { // to the vector sum and back, with its button
-            leftClick(f.Command4);
+            click(f.Command4);
             f.timePhase = 0; // the first frame's values
             record(*f.Picture1, *f.Picture2);
             runFrames(1);
@@ -96,7 +88,7 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
     EXPECT_TRUE(isLine(box[9], 125, 0, 125, y2, blue, 3));
 
     // The vector sum, the pointers at right angles.
-    leftClick(f.Command4);
+    click(f.Command4);
     f.timePhase = 0;
     record(*f.Picture2);
     runFrames(1);
@@ -112,10 +104,9 @@ TEST_F(AppTest, WhatAFrameDrawsForEachDisplayState) {
     EXPECT_TRUE(isLine(box[11], 130, y1, 130, sy, blue, 3));
 }
 
-TEST_F(AppTest, WavesTravelTowardsLargerPoints) {
-    // A crest of W2 moves 1 / (2 pi) points a frame: from point 21 in the
-    // first frame to 28 (point 0) in frame 45 and to 35 (point 7) in frame 89.
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, WavesTravelTowardsLargerPoints) {
+    // A crest of W2 moves 1 / (2 pi) points a frame: 21 in the first, 28 in the
+    // 45th (point 0) and 35 in the 89th (point 7).
     f.Command2_Click();
     for (const auto& [frames, crest] : {std::pair{1, 21}, {44, 0}, {44, 7}}) {
         if (frames > 1)
@@ -126,8 +117,7 @@ TEST_F(AppTest, WavesTravelTowardsLargerPoints) {
     }
 }
 
-TEST_F(AppTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
     struct PaintWatch : QObject {
         ui::Surface* picture;
         std::vector<QRgb> seen;
@@ -144,4 +134,35 @@ TEST_F(AppTest, EveryRepaintDuringTheAnimationShowsTheProbeBar) {
     ASSERT_GE(watch.seen.size(), 4u);
     for (QRgb colour : watch.seen)
         EXPECT_EQ(colour, green);
+}
+
+TEST_F(PhasorTest, FailingStepsLoseOnlyThemselvesAndArePrintedOnceEach) {
+    testing::internal::CaptureStderr();
+    // A probe point outside the table: no probe bars, no erasure, pen 2 kept.
+    f.probeIndex = 201;
+    record(*f.Picture1);
+    runFrames(1);
+    EXPECT_EQ(std::tuple(f.Picture1->drawLog().size(), f.Picture1->DrawWidth()),
+              std::tuple(100u * 4, 2));
+    f.probeIndex = 50;
+    // W1's base far off any screen: only its probe bar fails, drawn and erased.
+    f.wave1Base(50) = 1e12f;
+    record(*f.Picture1);
+    runFrames(3);
+    EXPECT_EQ(f.Picture1->drawLog().size(), 3 * (1u + 99 * 4 + 3 - 2));
+    EXPECT_FLOAT_EQ(f.timePhase, 4 * f.phaseStep); // every frame went on
+    // The probe point chosen with no point spacing overflows.
+    f.pointSpacing = 0;
+    click(f.Picture1, {40, 40});
+    click(f.Picture1, {60, 40});
+    const std::string in = "wellenzeiger: Laufzeitfehler in Form2.";
+    const std::string index = "Index außerhalb des Bereichs\n",
+                      offScreen = "Zeichnung außerhalb jedes Bildschirms\n";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              in + "AnimateWaves (DrawProbeBars): " + index + in +
+                  "AnimateWaves (EraseProbeBars): " + index + in +
+                  "AnimateWaves (DrawProbeBars): " + offScreen + in +
+                  "AnimateWaves (EraseProbeBars): " + offScreen + in +
+                  "Picture1_MouseDown: Überlauf\n");
+    EXPECT_FALSE(ui::programEnded());
 }

@@ -5,17 +5,9 @@
 #include <QApplication>
 #include <QLocale>
 
-namespace {
-constexpr ui::Colour stillWave1 = ui::RGB(128, 255, 0), stillWave2 = ui::RGB(0, 200, 255),
-                     olive = ui::RGB(128, 128, 18), grey = ui::RGB(128, 128, 128),
-                     white = ui::RGB(255, 255, 255);
-} // namespace
-
-// Tab reaches the wave picture, which shows the focus; the arrows step like
-// the buttons, and while stopped each key shows the pointers.
-TEST_F(AppTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
-    Form2& f = openPhasor();
-    leftClick(f.Text1);
+// Tab reaches the wave picture, which shows the focus; each key steps and shows the pointers.
+TEST_F(PhasorTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
+    click(f.Text1);
     for (int tab = 0; tab < 5; ++tab) // the other number boxes, "---->", "<----"
         typeKey(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), f.Picture1);
@@ -30,12 +22,11 @@ TEST_F(AppTest, ArrowsHomeAndEndMoveTheProbePointFromTheWavePicture) {
         EXPECT_EQ(f.probeIndex, probe) << key;
         EXPECT_NEAR(f.Picture2->Left(), probe * 39.5 - 920, 1e-9);
     }
-    EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 8);
+    EXPECT_EQ(callsOf(*f.Picture2, Op::Cls).size(), 8u);
     EXPECT_EQ(callsOf(*f.Picture2, Op::Line).front().width, 3); // thick from the first key on
 }
 
-TEST_F(AppTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {
     record(*f.Picture2);
     const QPoint at = pixelAt(*f.Picture1, 300, 950);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
@@ -59,11 +50,10 @@ TEST_F(AppTest, OnlyTheLeftButtonMovesTheProbePointAndTheBox) {
     EXPECT_EQ(f.probeIndex, 30);
 }
 
-TEST_F(AppTest, StillPointerPictureOfTheLastFrame) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, StillPointerPictureOfTheLastFrame) {
     record(*f.Picture2);
     f.probeIndex = 49;
-    leftClick(f.Command5);
+    click(f.Command5);
     // Before any frame the last frame's time is -1/28: W1 at 57k - 1/28.
     const double c1 = 96.636, s1 = -25.719, c2 = 25.719, s2 = 96.636;
     auto box = f.Picture2->drawLog();
@@ -76,13 +66,12 @@ TEST_F(AppTest, StillPointerPictureOfTheLastFrame) {
     EXPECT_TRUE(isLine(box[5], 0, 0, 130, 0, grey, 1));
     EXPECT_TRUE(isLine(box[6], 133, 0, 133, s1, stillWave1, 3));
 
-    // With W2, and in the vector-sum mode too, the same picture; the arrows
-    // stop at 2 and 98 but still redraw.
-    leftClick(f.Command2);
-    leftClick(f.Command4);
+    // With W2, in the vector-sum mode too; the arrows stop at 2 and 98 but redraw.
+    click(f.Command2);
+    click(f.Command4);
     f.probeIndex = 51;
     record(*f.Picture2);
-    leftClick(f.Command6);
+    click(f.Command6);
     box = f.Picture2->drawLog();
     ASSERT_EQ(box.size(), 10u);
     EXPECT_TRUE(isLine(box[2], 0, 0, c2, s2, stillWave2, 3));
@@ -94,15 +83,14 @@ TEST_F(AppTest, StillPointerPictureOfTheLastFrame) {
     for (const auto& [from, right, to] : steps) {
         f.probeIndex = from;
         record(*f.Picture2);
-        leftClick(right ? f.Command5 : f.Command6);
+        click(right ? f.Command5 : f.Command6);
         EXPECT_EQ(f.probeIndex, to) << from;
         EXPECT_NEAR(f.Picture2->Left(), to * 39.5 - 920, 1e-9);
-        EXPECT_EQ(countOf(*f.Picture2, Op::Cls), 1);
+        EXPECT_EQ(callsOf(*f.Picture2, Op::Cls).size(), 1u);
     }
 }
 
-TEST_F(AppTest, SpeedSliderSetsFactorTextAndRestartsTheTime) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, SpeedSliderSetsFactorTextAndRestartsTheTime) {
     record(*f.Picture1);
     f.timePhase = 1.5f;
     f.HScroll2->setValue(800);
@@ -115,8 +103,7 @@ TEST_F(AppTest, SpeedSliderSetsFactorTextAndRestartsTheTime) {
     EXPECT_TRUE(f.Picture1->drawLog().empty()); // the speed never redraws
 }
 
-TEST_F(AppTest, WavelengthAndShiftRedrawTheStillRowsReversed) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, WavelengthAndShiftRedrawTheStillRowsReversed) {
     record(*f.Picture1, *f.Picture2);
     const long before = ui::eventProcessingCount();
     f.HScroll1->setValue(20);

@@ -2,8 +2,7 @@
 
 #include "phasor/form2.h"
 
-TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, PhasorControlsTextsPlacesAndRanges) {
     EXPECT_EQ(f.caption(), "Superposition von Wellen - Phasenzeiger");
     const std::tuple<QWidget*, QString, ui::Geometry> controls[] = {
         {f.Command1, "Start W1/Menu", {240, 120, 1695, 495}},
@@ -38,8 +37,8 @@ TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
                               bar->pageStep()}),
                   r);
 
-    // The phasor box's controls, in its units: the arrows in the top corners,
-    // the mode button centred between them, Label8 centred at the bottom.
+    // In the phasor box: the arrows in the top corners, the mode button centred
+    // between them, Label8 centred at the bottom.
     EXPECT_EQ((QStringList{f.Command4->Caption(), f.Command5->Caption(), f.Command6->Caption(),
                            f.Label8->Caption()}),
               (QStringList{"Vektorsumme W1+W2", "---->", "<----", "Zeiger W1 und W2"}));
@@ -59,8 +58,7 @@ TEST_F(AppTest, PhasorControlsTextsPlacesAndRanges) {
               (std::array{13, 11, 11, 16}));
 }
 
-TEST_F(AppTest, PhasorLoadPlacesAndScalesItsPictures) {
-    Form2& f = openPhasor();
+TEST_F(PhasorTest, PhasorLoadPlacesAndScalesItsPictures) {
     // Read back through the twips the boxes are kept in: exact up to rounding.
     auto expectPlaced = [](const ui::PictureBox& box, std::array<double, 8> expected) {
         const std::array placed{box.Left(),       box.Top(),        box.Width(),
@@ -82,31 +80,27 @@ TEST_F(AppTest, PhasorLoadPlacesAndScalesItsPictures) {
                           ui::WindowBackground, ui::RGB(0, 0, 0)}));
 }
 
-// The buttons set the flags the frames read (see the animation tests) and these captions.
-TEST_F(AppTest, PhasorModeButtonsToggleTheirCaptions) {
-    Form2& f = openPhasor();
+// The buttons set the flags the frames read (see the animation tests) and these
+// captions; "Menu" stops the animation, and the window comes back as it was.
+TEST_F(PhasorTest, PhasorButtonsToggleTheirCaptionsAndMenuKeepsTheState) {
     const auto captions = [&] {
         return QStringList(
             {f.Label6->Caption(), f.Label7->Caption(), f.Label8->Caption(), f.Command4->Caption()});
     };
     for (const bool on : {true, false}) {
-        leftClick(f.Command2);
-        leftClick(f.Command3);
-        leftClick(f.Command4);
+        click(f.Command2);
+        click(f.Command3);
+        click(f.Command4);
         EXPECT_EQ(captions(),
                   on ? QStringList({"on", "on", "Vektorsumme W1 + W2", "Zeiger W1 und W2"})
                      : QStringList({"off", "off", "Zeiger W1 und W2", "Vektorsumme W1 + W2"}));
     }
-}
-
-TEST_F(AppTest, PhasorMenuButtonStopsAndShowingAgainKeepsTheState) {
-    Form2& f = openPhasor();
     f.probeIndex = 60;
     f.Command2_Click();
     atEventProcessing(1, [&] {
         EXPECT_EQ(f.Label5->Caption(), "W1 on");
         EXPECT_EQ(f.Command1->Caption(), "Menu");
-        leftClick(f.Command1); // nested in the first frame, like a user's click
+        click(f.Command1); // nested in the first frame, like a user's click
     });
     f.Command1_Click();
     EXPECT_EQ(std::tuple(f.visible(), app->form1().visible(), f.stoppedFlag, f.Label5->Caption(),

@@ -1,10 +1,6 @@
-# Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop
-# with openbox, the program with its output kept, helpers for its windows.
-#
-# The checks wait for states (a window shown, a picture drawn, a scan ended),
-# never for a fixed time: each wait polls its state and gives up after
-# WAIT_SECONDS (default 60, for the slow sanitizer build on a busy machine),
-# saying what it waited for.
+# Sourced by the smoke scripts under xvfb-run once `program` is set: a desktop,
+# the program, helpers for its windows. The checks wait for states, never for a
+# time; each wait gives up after WAIT_SECONDS (60: the sanitizer build is slow).
 export XDG_RUNTIME_DIR=$(mktemp -d)
 output=$(mktemp)
 wm_log=$(mktemp)
@@ -22,30 +18,25 @@ wait_for() { # CONDITION...
 fail() { # MESSAGE: the check ends with it and what the program printed
     echo "FAIL: $*"; kill "${pid:-}" 2>/dev/null || true; cat "$output"; exit 1
 }
+menu_title='Huyghenssches Prinzip - Zeigerformalismus'
+phasor_title='Superposition von Wellen - Phasenzeiger'
+huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
 root_property() { xprop -root -notype "$1" 2>/dev/null | grep -q "$2"; }
 # A server that has just started may refuse the first connections.
 wait_for xprop -root >/dev/null
 
-# Starts openbox, after the panel if a panel tool and its height are given,
-# and waits until the window manager has announced the work area. Either is
-# started again if the new server turned it away, the panel also when the
-# work area has not made room for it within five seconds (a panel shown
-# while openbox was starting may be missed).
-start_desktop() { # [PANEL-TOOL PANEL-HEIGHT]
-    local wm='' panel='' tries=0 deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
+# Openbox with its configuration changed by the sed SCRIPT (a top margin stands
+# for a panel), started again if the new server turned it away, up and running.
+start_desktop() { # [SCRIPT]
+    sed "${1:-}" /etc/xdg/openbox/rc.xml >"$XDG_RUNTIME_DIR/rc.xml"
+    local wm='' deadline=$((SECONDS + ${WAIT_SECONDS:-60}))
     while ((SECONDS < deadline)); do
-        if [ -n "$panel" ] && ((++tries % 50 == 0)); then kill "$panel" 2>/dev/null || true; fi
-        if [ $# -eq 2 ] && { [ -z "$panel" ] || ! kill -0 "$panel" 2>/dev/null; }; then
-            "$1" "$2" &
-            panel=$!
-            helpers+=("$panel")
-        fi
         if [ -z "$wm" ] || ! kill -0 "$wm" 2>/dev/null; then
-            openbox --sm-disable >"$wm_log" 2>&1 &
+            openbox --sm-disable --config-file "$XDG_RUNTIME_DIR/rc.xml" >"$wm_log" 2>&1 &
             wm=$!
             helpers+=("$wm")
         fi
-        root_property _NET_WORKAREA "= 0, ${2:-0}," && return 0
+        root_property _NET_WORKAREA = && return 0
         sleep 0.1
     done
     xprop -root _NET_WORKAREA; cat "$wm_log"; exit 1
@@ -64,8 +55,7 @@ find_window() { # CAPTION: the window once it is shown
 shown() { [ -n "$(window_named "$1")" ]; }
 hidden() { [ -z "$(window_named "$1")" ]; }
 
-# Dialogs of one caption told apart: Qt gives a message box a fixed size (its
-# least and largest size are the same), a file dialog can be resized.
+# Qt gives a message box a fixed size; a file dialog of the same caption can be resized.
 dialog_kind() { # WINDOW: "message" or "file"
     xprop -id "$1" WM_NORMAL_HINTS | awk '
         /minimum size:/ { least = $(NF - 2) "x" $NF } /maximum size:/ { most = $(NF - 2) "x" $NF }
@@ -79,8 +69,7 @@ find_dialog() { # CAPTION KIND: the dialog once it is shown, which must be of th
     echo "$dialog"
 }
 
-# The keyboard focus to WINDOW, with the window manager agreeing that it is
-# the active window: the program sees the focus before any key that follows.
+# The keyboard focus to WINDOW, the window manager's active window before any key follows.
 focus() { # WINDOW
     xdotool windowfocus --sync "$1"
     wait_for active_window_is "$1" >/dev/null || fail "window $1 does not become the active window"
@@ -117,32 +106,27 @@ moving() { # WINDOW: two shots of it in a row differ
         [ "$(compare -metric AE "$XDG_RUNTIME_DIR/before.png" "$shot_file" null: 2>&1)" != 0 ]
 }
 
-# The Huygens window's field: x -300..3700 over the window's width, y
-# -1500..1425 over its height.
+# The Huygens window's field: x -300..3700 over its width, y -1500..1425 over its height.
 field_pixel() { # WINDOW X Y: the pixel of a point of the field
     size_of "$1" | awk -F x -v x="$2" -v y="$3" '{ printf "%d %d", (x + 300) * $1 / 4000, (y + 1500) * $2 / 2925 }'
 }
 field_x() { # WINDOW COLUMN: the field's x at a column of the window
     size_of "$1" | awk -F x -v c="$2" '{ printf "%g", c * 4000 / $1 - 300 }'
 }
-# The first drawing of the field, ring after ring outwards, has come to the
-# rings of radius 3800 and more, the only ones that reach the window's right
-# edge away from the axis: everything nearer the sources is drawn.
+# The first drawing of the field has come to the rings at its right edge (radius 3800).
 field_drawn() { # WINDOW
     local x top bottom
     read -r x top < <(field_pixel "$1" 3700 500)
     read -r x bottom < <(field_pixel "$1" 3700 1300)
     shot "$1" && [ "$(dark_pixels 3 $((bottom - top)) $((x - 3)) "$top")" -gt 0 ]
 }
-# A scan along the cut through field x has ended: the cut is drawn red, in the
-# rows above the plot, where during the scan only the rays' start can be.
+# A scan at field x has ended: the cut red above the plot, not just a ray's start there.
 scanned_at() { # WINDOW X
     local y
     shot "$1" && for y in -1300 -900 -500; do red_at $(field_pixel "$1" "$2" "$y") || return 1; done
 }
 
-# Closes the window through the window manager, as its close box does; the
-# program must then exit with status 0 within 20 s, having printed nothing.
+# Closes the window as its close box does: a clean end within 20 s, nothing printed.
 close_and_expect_clean_end() {
     wmctrl -i -c "$1"
     local status=0
@@ -154,17 +138,11 @@ close_and_expect_clean_end() {
     exit "$status"
 }
 
-# X Y: a place in a window's own pixels on the screen, at the device pixel
-# ratio QT_SCALE_FACTOR gives.
-on_screen() { awk -v x="$1" -v y="$2" -v s="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d %d", x * s, y * s }'; }
-
 numbers() { sed -n 's/.*= //p' | tr -d ,; }
 
-# WINDOW FRACTION [EXTENTS]: the frame (the window and its _NET_FRAME_EXTENTS,
-# or EXTENTS: left right top bottom) lies inside the work area, at its top
-# left; with a FRACTION above 0 it is that fraction of the work area's size,
-# to a pixel, or at a device pixel ratio above 1 to two of the program's own
-# pixels: it sees the work area and the frame rounded to those.
+# WINDOW FRACTION [EXTENTS: left right top bottom]: the frame lies inside the work
+# area, at its top left unless FRACTION is below 0, and is FRACTION (above 0) of
+# its size to a pixel, or to two of the program's pixels at a ratio above 1.
 frame_fits() {
     local info extents work
     info=$(xwininfo -id "$1")
@@ -183,6 +161,7 @@ frame_fits() {
             x -= e[1]; y -= e[3]; w += e[1] + e[2]; h += e[3] + e[4]
             off = fraction > 0 && (far(w, fraction * a[3]) || far(h, fraction * a[4]))
             printf "frame %d,%d %dx%d; work area %d,%d %dx%d\n", x, y, w, h, a[1], a[2], a[3], a[4]
-            exit !(x == a[1] && y == a[2] && x + w <= a[1] + a[3] && y + h <= a[2] + a[4] && !off)
+            corner = fraction < 0 || x == a[1] && y == a[2]
+            exit !(corner && x >= a[1] && y >= a[2] && x + w <= a[1] + a[3] && y + h <= a[2] + a[4] && !off)
         }' <<<"$info"
 }

@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
-# The frames of the menu window and of the window a menu button opens (a
-# FRACTION of the work area, 0 for none); closing it ends the program cleanly.
-# X Y are the button's place in the menu window's own pixels, which
-# QT_SCALE_FACTOR enlarges on the screen.
-#   fits_screen.sh PROGRAM PANEL-TOOL PANEL-HEIGHT X Y CAPTION FRACTION
+# The frames of the menu window and of the window its button at X Y (its own
+# pixels, scaled by QT_SCALE_FACTOR) opens, FRACTION of the work area (0: any),
+# the top PANEL-HEIGHT pixels kept free; their helps inside it, one kept while
+# its window is minimised; a clean end at its close.
+#   fits_screen.sh PROGRAM PANEL-HEIGHT X Y CAPTION FRACTION
 set -euo pipefail
-program=$1 panel=$2 panel_height=$3 x=$4 y=$5 caption=$6 fraction=$7
-# A frame that does not fit fails well within the test's time.
-export WAIT_SECONDS=${WAIT_SECONDS:-30}
+program=$1 panel_height=$2 x=$3 y=$4 caption=$5 fraction=$6
+export WAIT_SECONDS=${WAIT_SECONDS:-30} # a frame that does not fit fails within the time
 source "$(dirname "$0")/common.sh"
-if [ "$panel_height" -gt 0 ]; then start_desktop "$panel" "$panel_height"; else start_desktop; fi
+start_desktop "s|<top>0</top>|<top>$panel_height</top>|"
 start_program
 
-menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+help_fits() { # WINDOW CAPTION: F1 shows the window's $help, which lies in the work area
+    keys "$1" F1
+    help=$(find_window "Hilfe: ${2# }") || fail "F1 in \"$2\" shows no help"
+    wait_for frame_fits "$help" -1 >/dev/null || fail "the help of \"$2\": $(frame_fits "$help" -1)"
+}
+
+menu=$(find_window "$menu_title")
 wait_for frame_fits "$menu" 0 >/dev/null || frame_fits "$menu" 0
-xdotool mousemove --window "$menu" $(on_screen "$x" "$y") click 1
+help_fits "$menu" "$menu_title"
+keys "$help" Escape
+wait_for hidden "Hilfe: $menu_title" >/dev/null || fail "Esc leaves the help of the menu"
+xdotool mousemove --window "$menu" $(awk -v s="${QT_SCALE_FACTOR:-1}" "BEGIN { print int($x * s), int($y * s) }") click 1
 target=$(find_window "$caption")
 wait_for frame_fits "$target" "$fraction" >/dev/null || frame_fits "$target" "$fraction"
+help_fits "$target" "$caption"
+xdotool windowminimize --sync "$target"
+wait_for hidden "$caption" >/dev/null || fail "the window was not minimised"
+wmctrl -i -a "$target"
+wait_for shown "$caption" >/dev/null || fail "the window did not come back"
+wait_for shown "Hilfe: ${caption# }" >/dev/null || fail "minimising the window closed its help"
 close_and_expect_clean_end "$target"

@@ -6,26 +6,19 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/common.sh"
 export HOME=$(mktemp -d)
+export XDG_CONFIG_HOME=$HOME/.config # the weight the keys change is kept there
 trap 'rm -rf "$HOME"; cleanup' EXIT
 mkdir -p "$HOME/Pictures" "$HOME/Documents"
-# Openbox without its focus-and-raise on a right press into a window, which
-# holds the press back until it has looked at it, while keys pass: a key given
-# with the press then reaches the program after it.
-export XDG_CONFIG_HOME=$HOME/.config
-mkdir -p "$XDG_CONFIG_HOME/openbox"
-sed '/<context name="Client">/,/<\/context>/{/<mousebind button="Right"/,/<\/mousebind>/d}' \
-    /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
-start_desktop
+# Openbox without its focus-and-raise on a right press, which holds the press
+# back while keys pass: a key given with the press would come before it.
+start_desktop '/<context name="Client">/,/<\/context>/{/<mousebind button="Right"/,/<\/mousebind>/d}'
 start_program
 
-# WINDOW CAPTION [X Y]: F1 opens the window's help; Esc, or the window's
-# "Menu" button at X Y, closes it.
-help_works() {
+help_works() { # WINDOW CAPTION X Y: F1 opens the window's help; its "Menu" button at X Y closes it
     keys "$1" F1
-    local help
-    help=$(find_window "Hilfe: ${2# }") || fail "F1 in \"$2\" shows no help window"
-    if [ $# -eq 4 ]; then click "$1" "$3" "$4"; else keys "$help" Escape; fi
-    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "the help of \"$2\" stays (${3:-Esc})"
+    find_window "Hilfe: ${2# }" >/dev/null || fail "F1 in \"$2\" shows no help window"
+    click "$1" "$3" "$4"
+    wait_for hidden "Hilfe: ${2# }" >/dev/null || fail "\"Menu\" leaves the help of \"$2\""
 }
 save_as_proposed() { # CAPTION FILE-PATTERN: the save dialog's proposal taken with Return
     local dialog
@@ -45,9 +38,8 @@ copied_picture_is() { # WINDOW: Ctrl+C put a PNG of the window's size on the cli
     xclip -selection clipboard -i /dev/null # empty again for the next check
 }
 
-# Shift+Enter held in the field scans once, as a held mouse button does: once
-# that scan has ended, Ctrl+Shift+S opens the save dialog, not the message
-# that refuses scans nested into each other by key repeats.
+# Ctrl+Shift+S opens the save dialog, not the message that refuses scans nested
+# into each other (by key repeats of a held Shift+Enter).
 table_offered() {
     local window kind
     keys "$huygens" ctrl+shift+s
@@ -58,16 +50,10 @@ table_offered() {
     [ "$kind" = file ]
 }
 
-menu_title='Huyghenssches Prinzip - Zeigerformalismus'
-phasor_title='Superposition von Wellen - Phasenzeiger'
-huygens_title=' Huygen-Fresnel Prinzip und Zeigerdarstellung'
-
-# The phasor window: a click into the number box of the wavelength, then its
-# animation running ("Start W1/Menu").
+# The phasor window: a click into the wavelength's number box, then the animation.
 menu=$(find_window "$menu_title") || fail "no menu window"
 click "$menu" 116 100
 phasor=$(find_window "$phasor_title") || fail "no phasor window"
-help_works "$phasor" "$phasor_title"
 click "$phasor" 148 145
 copied_picture_is "$phasor"
 # Tab to the wave picture: Right moves the probe point and the phasor box, Left
@@ -97,8 +83,7 @@ click "$menu" 108 284
 huygens=$(find_window "$huygens_title") || fail "no Huygens window"
 wait_for field_drawn "$huygens" >/dev/null || fail "the wave field is not drawn"
 # Strg+Plus twice: the circles three times as thick; Strg+Minus: twice;
-# Strg+0: back to normal. Each key draws the field afresh before the screen
-# shows it again.
+# Strg+0: back to normal, each drawn afresh before the screen shows it.
 dark() { shot "$huygens" && dark_pixels 300 300 500 300; }
 dark_is() { test "$(dark)" "$@"; } # OPERATOR VALUE, as `test` takes them
 weight_key() { # KEY OPERATOR VALUE MESSAGE: the key, then the dark pixels so compared
@@ -115,10 +100,8 @@ weight_key ctrl+minus -lt "$thick" "Strg+Minus leaves the circles thick"
 [ "$(dark)" = "$double" ] || fail "Strg+Minus does not go back to double weight"
 weight_key ctrl+0 -lt "$double" "Strg+0 leaves the circles thick"
 [ "$(dark)" = "$thin" ] || fail "Strg+0 does not go back to normal"
-# Tab from the number box to the field; its cursor from (1700, 0) two steps
-# right, ten down and one up, at (1780, 263.25): Enter draws the rays, the one
-# to the middle source through (890, 131.6); Esc takes them away; Shift+Enter
-# scans the cut, which is drawn red once the scan has ended.
+# Tab to the field; its cursor to (1780, 263.25): Enter draws the rays, one through
+# (890, 131.6); Esc takes them away; Shift+Enter scans, the cut red at its end.
 rays() { shot "$huygens" && red_at $(field_pixel "$huygens" 890 131.6); }
 keys "$huygens" Tab Tab Tab Tab Tab Right Right Right Left shift+Down Up Return
 wait_for rays >/dev/null || fail "Enter on the field shows no rays"
@@ -131,8 +114,7 @@ xdotool keydown shift+Return sleep 2 keyup shift+Return
 wait_for table_offered >/dev/null || fail "a held Shift+Enter scans more than once"
 click "$huygens" 700 500
 copied_picture_is "$huygens"
-# A right click left of the phasor box the click above placed at 700 500;
-# Ctrl+Shift+S once its scan has ended.
+# A right click left of the phasor box placed at 700 500, Ctrl+Shift+S after its scan.
 click "$huygens" 600 500 3
 wait_for scanned_at "$huygens" "$(field_x "$huygens" 600)" >/dev/null || fail "a right click runs no scan"
 keys "$huygens" ctrl+shift+s
@@ -140,9 +122,8 @@ save_as_proposed "Amplitudenverteilung speichern" "$HOME/Documents/wellenzeiger-
 table=$(ls "$HOME"/Documents/wellenzeiger-amplituden-*.csv)
 rows=$(wc -l <"$table")
 [ "$rows" -eq 1203 ] || fail "the table has $rows lines, not 1203"
-# Ctrl+Shift+S with the right button, both given while the program is
-# stopped: it finds them waiting, and the scan the press starts handles the
-# key, however quick the scan. A message, and no file.
+# Ctrl+Shift+S with the right button, both given while the program is stopped,
+# so that the scan the press starts handles the key: a message, and no file.
 focus "$huygens"
 kill -STOP "$pid"
 xdotool mousemove --window "$huygens" 560 500 mousedown 3 key ctrl+shift+s mouseup 3
@@ -154,7 +135,6 @@ wait_for scanned_at "$huygens" "$(field_x "$huygens" 560)" >/dev/null || fail "t
 [ "$(ls "$HOME"/Documents)" = "${table##*/}" ] || fail "a table was written during the scan"
 keys "$huygens" ctrl+s
 save_as_proposed "Bild speichern" "$HOME/Pictures/wellenzeiger-huygens-*.png"
-help_works "$huygens" "$huygens_title"
 help_works "$huygens" "$huygens_title" 280 12
 
 close_and_expect_clean_end "$(find_window "$menu_title")"

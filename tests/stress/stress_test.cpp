@@ -1,5 +1,4 @@
-// Seeded random input in all three windows, much of it nested in the animation,
-// the redraws and the scan. WELLENZEIGER_STRESS_SEEDS=n runs n seeds.
+// Seeded random input in all windows, much of it nested in the long drawings.
 
 #include "../support/support.h"
 
@@ -14,15 +13,10 @@ struct Stress {
     App& app;
     std::mt19937 random;
     int depth = 0, scans = 0;
-    std::string failure;
 
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
-    template <typename T> T* pick(const std::vector<T*>& items) {
-        return items.empty() ? nullptr : items[between(0, int(items.size()) - 1)];
-    }
-    // The widgets of a kind in the windows on screen, their own surfaces too;
-    // "Ende" seldom, or few sequences get far.
-    template <typename W> std::vector<W*> reachable() {
+    // A widget of a kind on screen, a window too; "Ende" seldom, or few sequences get far.
+    template <typename W> W* anyShown() {
         std::vector<W*> found;
         const QWidget* ende = app.form1().Command3;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -33,41 +27,35 @@ struct Stress {
                 if (w->isVisible() && (static_cast<QWidget*>(w) != ende || between(0, 20) == 0))
                     found.push_back(w);
         }
-        return found;
+        return found.empty() ? nullptr : found[between(0, int(found.size()) - 1)];
     }
     void closeAWindow() { // through the close box of a window on the screen
-        std::vector<QWidget*> shown;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible())
-                shown.push_back(window);
         QCloseEvent close;
-        if (!shown.empty())
-            QApplication::sendEvent(pick(shown), &close);
+        if (auto* window = anyShown<ui::FormWindow>())
+            QApplication::sendEvent(window, &close);
     }
 
     void act() {
         const int kind = between(0, 11);
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        if (auto* button = kind < 4 ? pick(reachable<ui::PushButton>()) : nullptr) {
+        if (auto* button = kind < 4 ? anyShown<ui::PushButton>() : nullptr) {
             const QPoint at(between(1, button->width() - 2), between(1, button->height() - 2));
-            mousePress(button, buttons[kind % 3], at);
-            mouseRelease(button, buttons[kind % 3], at);
-        } else if (auto* bar = kind < 6 ? pick(reachable<ui::HScrollBar>()) : nullptr) {
+            click(button, at, buttons[kind % 3]);
+        } else if (auto* bar = kind < 6 ? anyShown<ui::HScrollBar>() : nullptr) {
             bar->setSliderDown(kind == 5); // arrows and track, or a thumb drag
             bar->triggerAction(QAbstractSlider::SliderAction(between(1, 4)));
             bar->setSliderDown(false);
         } else if (kind == 11) {
             app.changeLineWeight(between(1, 3));
-        } else if (auto* keyed = kind == 10 ? pick(reachable<ui::Surface>()) : nullptr) {
+        } else if (auto* keyed = kind == 10 ? anyShown<ui::Surface>() : nullptr) {
             const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
                                     Qt::Key_Home, Qt::Key_End,   Qt::Key_Return, Qt::Key_Escape};
             const Qt::Key key = keys[between(0, 7)];
             const bool scan = key == Qt::Key_Return && between(0, 1); // Shift+Enter in the field
             if (!(scan && scans++))
                 QTest::keyClick(keyed, key, scan ? Qt::ShiftModifier : Qt::NoModifier);
-        } else if (auto* surface = kind > 5 ? pick(reachable<ui::Surface>()) : nullptr) {
-            // Presses, moves and releases with any set of buttons, now and then
-            // far outside; at most one scan of the Huygens field.
+        } else if (auto* surface = kind > 5 ? anyShown<ui::Surface>() : nullptr) {
+            // Presses, moves and releases, now and then far outside; at most one scan.
             const bool field =
                 app.form3Created() && app.form3().loaded() && surface == &app.form3().window();
             Qt::MouseButtons held;
@@ -94,7 +82,7 @@ struct Stress {
 
     void check() {
         if (ui::Surface::nonFiniteCallCount() != 0) {
-            failure = "a drawing call received a coordinate that is not finite";
+            ADD_FAILURE() << "a drawing call received a coordinate that is not finite";
             ui::End();
         }
     }
@@ -106,7 +94,7 @@ struct Stress {
                 return closeAWindow();
             if (depth >= 3) { // deep down only a running animation is stopped
                 if (app.form2Created() && app.form2().loaded() && app.form2().stoppedFlag == 0)
-                    leftClick(app.form2().Command1);
+                    click(app.form2().Command1);
             } else if (between(0, 32) == 0) {
                 ++depth;
                 act();
@@ -123,7 +111,6 @@ struct Stress {
         if (!ui::programEnded())
             closeAWindow();
         ui::setEventProcessingHook({});
-        EXPECT_EQ(failure, "");
         EXPECT_TRUE(ui::programEnded()) << "the close did not end the program";
     }
 };
@@ -138,7 +125,7 @@ TEST_F(Stressed, RandomInteractionKeepsEveryWindowSoundAndACloseEndsAll) {
     for (unsigned seed = 1; seed <= (many ? many : 6); ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         TearDown();
-        SetUp();
-        Stress{*app, std::mt19937(seed), 0, 0, {}}.run(many ? 400 : 150);
+        start();
+        Stress{*app, std::mt19937(seed), 0, 0}.run(many ? 400 : 150);
     }
 }

@@ -13,8 +13,7 @@ QStringList& warnings() {
     return list;
 }
 
-// The offscreen platform cannot raise a window, grab the keyboard for a popup
-// or pass on a dialog's size limits, and says so: no faults of the program.
+// What the offscreen platform cannot do (raise a window...) is no fault of the program.
 void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtDebugMsg && type != QtInfoMsg &&
         !message.startsWith("This plugin does not support")) {
@@ -33,8 +32,7 @@ void deliver(QWidget* widget, QMouseEvent* event) {
     QApplication::sendEvent(widget, std::unique_ptr<QMouseEvent>(event).get());
 }
 
-// What Qt does for a press from the window system (not for a sent event): the
-// focus goes to the first widget from the pressed one up that takes it by click.
+// What Qt does for a press from the window system, not for a sent event.
 void giveClickFocus(QWidget* widget) {
     for (; widget && !widget->hasFocus(); widget = widget->parentWidget()) {
         if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) {
@@ -56,7 +54,7 @@ QStringList takeQtWarnings() {
     return taken;
 }
 
-void AppTest::SetUp() {
+void AppTest::start() {
     takeQtWarnings();
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     ui::startProgram();
@@ -114,10 +112,10 @@ void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held) {
     deliver(widget, mouseEvent(QEvent::MouseMove, widget, pos, Qt::NoButton, held));
 }
 
-void leftClick(QWidget* widget, QPoint pos) {
+void click(QWidget* widget, QPoint pos, Qt::MouseButton button) {
     pos = pos.isNull() ? widget->rect().center() : pos;
-    mousePress(widget, Qt::LeftButton, pos);
-    mouseRelease(widget, Qt::LeftButton, pos);
+    mousePress(widget, button, pos);
+    mouseRelease(widget, button, pos);
 }
 
 void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos) {

@@ -1,6 +1,6 @@
 #pragma once
-// The shared fixture, input helpers and drawing-log checks. Every test runs on
-// the offscreen screen of 1920 x 1080 pixels (28800 x 16200 twips).
+// The shared fixtures, input helpers and drawing-log checks, on an offscreen
+// screen of 1920 x 1080 pixels (28800 x 16200 twips).
 
 #include "app/app.h"
 #include "ui/runtime.h"
@@ -13,11 +13,11 @@
 #include <memory>
 #include <vector>
 
-// Starts the program like main() does (menu window loaded and shown), with
-// frame pacing off; fails the test if Qt printed a warning.
+// The program started as main() does, frame pacing off; Qt's warnings fail the test.
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override;
+    AppTest() { start(); }
+    void start();
     void TearDown() override;
     // The demonstration windows, opened from the menu as a user would.
     Form2& openPhasor();
@@ -28,25 +28,36 @@ protected:
     QTemporaryDir settingsFolder; // the user's settings, empty for every test
 };
 
+class PhasorTest : public AppTest {
+protected:
+    Form2& f = openPhasor();
+};
+
 QStringList takeQtWarnings(); // Qt warnings printed since the last call
 
 // The widget-local pixel of a user-unit point on a surface.
 QPoint pixelAt(const ui::Surface& surface, double x, double y);
 
 // Mouse input as the window system delivers it; `held`: the buttons down after.
-// A press activates the widget's window first, as a click does on a desktop.
 void mousePress(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {},
                 Qt::KeyboardModifiers modifiers = {});
 void mouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos, Qt::MouseButtons held = {});
 void mouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held);
-void leftClick(QWidget* widget, QPoint pos = {}); // press and release; the centre by default
+// Press and release; the centre by default.
+void click(QWidget* widget, QPoint pos = {}, Qt::MouseButton button = Qt::LeftButton);
 void postMouseRelease(QWidget* widget, Qt::MouseButton button, QPoint pos); // at the next DoEvents
-// A key as the keyboard delivers it: to the widget with the focus in the
-// active window (to the window itself when nothing in it takes the focus).
+// A key to the widget with the focus in the active window, or to the window.
 void typeKey(int key, Qt::KeyboardModifiers modifiers = {});
 
 // Runs `action` inside the n-th DoEvents from now (1 = the next one), once.
 void atEventProcessing(long n, std::function<void()> action);
+
+// The colours the program draws in.
+constexpr ui::Colour red = ui::RGB(255, 0, 0), green = ui::RGB(0, 200, 0),
+                     blue = ui::RGB(0, 0, 255), grey = ui::RGB(128, 128, 128),
+                     lightGrey = ui::RGB(160, 160, 160), olive = ui::RGB(128, 128, 18),
+                     white = ui::WindowBackground, stillWave1 = ui::RGB(128, 255, 0),
+                     stillWave2 = ui::RGB(0, 200, 255);
 
 using Op = ui::DrawCall::Op;
 void record(ui::Surface& surface); // an empty log that records from now on
@@ -62,8 +73,5 @@ inline ::testing::AssertionResult isLine(const ui::DrawCall& call, double x1, do
     return drawn(call, Op::Line, x1, y1, x2, y2, colour, width);
 }
 std::vector<ui::DrawCall> callsOf(const ui::Surface& surface, Op op);
-inline long countOf(const ui::Surface& surface, Op op) {
-    return static_cast<long>(callsOf(surface, op).size());
-}
 // The colour a surface shows at a point in its user units.
 QRgb shownAt(const ui::Surface& surface, double x, double y);

@@ -6,24 +6,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList linesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n')
-                                          : QStringList();
-}
-
-} // namespace
-
-// A log of a whole school year stays small: the newest 200 reports, each
-// whole and after its date and time.
+// The log keeps the newest 200 reports, each whole and after its date and time.
 TEST(ReportLog, KeepsTheNewestTwoHundredLines) {
     const QTemporaryDir folder;
     const QString log = folder.filePath("wellenzeiger.log");
     for (int report = 1; report <= 250; ++report)
         ASSERT_TRUE(ui::appendToLog(log, QString("Überlauf %1").arg(report)));
-    const QStringList lines = linesOf(log);
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
     ASSERT_EQ(lines.size(), 201); // and the line break after the last
     EXPECT_TRUE(lines.last().isEmpty());
     const QRegularExpression dated("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d Überlauf (\\d+)$");
@@ -32,8 +23,7 @@ TEST(ReportLog, KeepsTheNewestTwoHundredLines) {
     EXPECT_FALSE(ui::appendToLog(folder.path(), "a folder in the log's place"));
 }
 
-// What a report was about is remembered across starts: the same state once,
-// a changed one again, also a change back.
+// A state is reported once across starts, a changed one again, also a change back.
 TEST(ReportLog, RemembersTheStateLastReported) {
     const QTemporaryDir folder;
     const QString memory = folder.filePath("wellenzeiger.ini.gemeldet");

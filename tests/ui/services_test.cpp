@@ -4,15 +4,15 @@
 #include "ui/form.h"
 #include "ui/line_weight.h"
 #include "ui/numeric.h"
+#include "ui/pixels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
 #include <QTest>
+#include <limits>
 
 namespace {
-
-constexpr ui::Colour red = ui::RGB(255, 0, 0);
 
 class TestForm : public ui::Form {
 public:
@@ -38,10 +38,7 @@ protected:
 
 class ServicesTest : public AppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        form.Show();
-    }
+    void SetUp() override { form.Show(); }
     TestForm form;
 };
 
@@ -49,7 +46,7 @@ using Seen = std::vector<std::tuple<char, int, int, float, float>>;
 
 } // namespace
 
-TEST(Numeric, SixteenBitsTablesAndColours) {
+TEST(Numeric, SixteenBitsAndTables) {
     EXPECT_THROW(ui::add(32767, 1), ui::OverflowError);
     EXPECT_THROW(ui::multiply(200, 200), ui::OverflowError);
     EXPECT_EQ(ui::toInteger(2.5), 2); // halves to even
@@ -59,24 +56,28 @@ TEST(Numeric, SixteenBitsTablesAndColours) {
     ui::Table<float, 201> table;
     EXPECT_THROW(table(201), ui::SubscriptError);
     EXPECT_THROW(table(-1), ui::SubscriptError);
-    EXPECT_EQ(ui::RGB(255, 128, 1), 0xffff8001u);
 }
 
-// From double weight on every colour the program draws reads on a projector:
-// a contrast of 4.5 to 1 on white at least, its hue kept, as bright as that
-// allows. The white that erases stays.
+TEST(Pixels, EveryDoubleBecomesADefinedIntAndTwipsRoundHalvesUp) {
+    EXPECT_EQ((std::array{ui::toInt(-2.9), ui::toInt(std::numeric_limits<double>::quiet_NaN()),
+                          ui::toInt(-1e300), ui::twipsToPixels(1e12)}),
+              (std::array{-2, 0, -16777215, 16777215}));
+    for (const auto& [twips, pixels] : {std::pair{22.4, 1}, {22.5, 2}, {-7.5, 0}, {-7.6, -1}})
+        EXPECT_EQ(ui::twipsToPixels(twips), pixels) << twips;
+}
+
+// From double weight every colour reads on a projector: 4.5 to 1 on white at
+// least, its hue kept, as bright as that allows; the white that erases stays.
 TEST(LineWeight, ProjectorColoursReadOnWhiteAndKeepTheirHue) {
-    const ui::Colour white = ui::WindowBackground, grey = ui::RGB(128, 128, 128);
     EXPECT_NEAR(ui::contrastRatio(ui::WindowText, white), 21, 1e-9);
     EXPECT_NEAR(ui::contrastRatio(ui::RGB(118, 118, 118), white), 4.54, 0.005);
     EXPECT_EQ(ui::shownColour(grey, white, 2), ui::RGB(118, 118, 118)); // 119 gives 4.48
     for (const ui::Colour colour :
-         {ui::RGB(0, 200, 0), ui::RGB(0, 0, 255), red, grey, ui::RGB(128, 128, 18),
-          ui::RGB(160, 160, 160), ui::RGB(128, 255, 0), ui::RGB(0, 200, 255), ui::WindowText})
+         {green, blue, red, grey, olive, lightGrey, stillWave1, stillWave2, ui::WindowText})
         for (const int weight : {2, 3}) {
             const ui::Colour shown = ui::shownColour(colour, white, weight);
             EXPECT_GE(ui::contrastRatio(shown, white), 4.5) << std::hex << colour;
-            if (colour == ui::RGB(0, 0, 255) || colour == ui::WindowText) // they read already
+            if (colour == blue || colour == ui::WindowText) // they read already
                 EXPECT_EQ(shown, colour);
             else
                 EXPECT_LT(ui::contrastRatio(shown, white), 4.8) << std::hex << colour;
@@ -105,11 +106,32 @@ TEST_F(ServicesTest, DoEventsNestsHandlersAndEndStopsEverythingAtOnce) {
     EXPECT_EQ(passes.size(), 4u);
 }
 
-TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
+TEST_F(ServicesTest, ControlsRoundTheirEdgesAndAnswerKeysAndSlidersOnlyRealChanges) {
     form.Command1->setLeft(1013); // 67.5 pixels
     form.Command1->setWidth(1013);
     EXPECT_EQ(std::pair(form.Command1->geometry().x(), form.Command1->geometry().width()),
               std::pair(68, 67)); // the right edge at 135.1
+
+    int clicks = 0, mouseDowns = 0;
+    const auto mouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) { ++mouseDowns; };
+    QApplication::setActiveWindow(&form.window());
+    form.Command1->setFocus(Qt::TabFocusReason);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(int(key));
+        clicks = mouseDowns = 0;
+        form.Command1->onClick = [&] { ++clicks; };
+        form.Command1->onMouseDown = {};
+        typeKey(key);
+        EXPECT_EQ(clicks, 1);
+
+        // A button that acts on the mouse press alone, like "---->".
+        form.Command1->onClick = {};
+        form.Command1->onMouseDown = mouseDown;
+        typeKey(key);
+        EXPECT_EQ(mouseDowns, 0);
+    }
+    click(form.Command1);
+    EXPECT_EQ(mouseDowns, 1);
 
     ui::HScrollBar* bar = form.HScroll1;
     std::vector<int> changes;
@@ -118,8 +140,6 @@ TEST_F(ServicesTest, ControlsRoundTheirEdgesAndSlidersReportRealChanges) {
     bar->setSliderPosition(60);
     bar->setSliderPosition(70);
     bar->setSliderDown(false);
-    QApplication::setActiveWindow(&form.window());
-    form.Command1->setFocus(Qt::TabFocusReason);
     const QImage plain = bar->grab().toImage();
     bar->setFocus(Qt::TabFocusReason);
     EXPECT_NE(bar->grab().toImage(), plain); // the focus shows
@@ -145,7 +165,8 @@ TEST_F(ServicesTest, UserScaleMapsCornersAndNegativeHeightGrowsUpwards) {
     form.Label1->setLeft(0); // controls inside are placed in its units
     form.Label1->setTop(0);
     EXPECT_EQ(form.Label1->pos(), QPoint(51, 36));
-    EXPECT_NEAR(form.Label1->Width(), 120, 1e-9); // 600 twips = 40 of 100 pixels
+    form.Label1->setHeight(80); // 20 of 70 pixels upwards; its width 600 twips, 40 of 100 pixels
+    EXPECT_EQ(std::pair(form.Label1->Width(), form.Label1->height()), std::pair(120.0, 20));
 
     // Circles take their radius from the horizontal scale: 30 units, 10 pixels.
     box.setScaleHeight(-560);
@@ -187,12 +208,10 @@ TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
     box.setScaleLeft(-10);
     box.setScaleWidth(1000);
     Seen seen;
-    box.onMouseDown = [&](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
-        seen.emplace_back('d', b, s, x, y);
-    };
-    box.onMouseMove = [&](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
-        seen.emplace_back('m', b, s, x, y);
-    };
+    for (auto [handler, kind] : {std::pair{&box.onMouseDown, 'd'}, {&box.onMouseMove, 'm'}})
+        *handler = [&seen, kind](ui::Integer b, ui::Integer s, ui::Single x, ui::Single y) {
+            seen.emplace_back(kind, b, s, x, y);
+        };
     int clicks = 0;
     box.onClick = [&] { ++clicks; };
     mousePress(&box, Qt::RightButton, {11, 8}, {}, Qt::ShiftModifier | Qt::ControlModifier);
@@ -210,34 +229,10 @@ TEST_F(ServicesTest, MouseEventsCarryButtonCodesShiftAndUserCoordinates) {
     EXPECT_EQ(clicks, 1);
 
     // Controls take the presses over them; buttons click on the left one only.
-    leftClick(form.Label1, {5, 5});
+    click(form.Label1, {5, 5});
     form.Command1->onClick = [&] { ++clicks; };
-    mousePress(form.Command1, Qt::RightButton, {5, 5});
-    mouseRelease(form.Command1, Qt::RightButton, {5, 5});
+    click(form.Command1, {5, 5}, Qt::RightButton);
     EXPECT_EQ(std::tuple(seen.size(), clicks), std::tuple(5u, 1));
-}
-
-TEST_F(ServicesTest, SpaceAndEnterPressTheFocusedButtonButNeverAMouseOnlyButton) {
-    int clicks = 0, mouseDowns = 0;
-    const auto mouseDown = [&](ui::Integer, ui::Integer, ui::Single, ui::Single) { ++mouseDowns; };
-    QApplication::setActiveWindow(&form.window());
-    form.Command1->setFocus(Qt::TabFocusReason);
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(int(key));
-        clicks = mouseDowns = 0;
-        form.Command1->onClick = [&] { ++clicks; };
-        form.Command1->onMouseDown = {};
-        typeKey(key);
-        EXPECT_EQ(clicks, 1);
-
-        // A button that acts on the mouse press alone, like "---->".
-        form.Command1->onClick = {};
-        form.Command1->onMouseDown = mouseDown;
-        typeKey(key);
-        EXPECT_EQ(mouseDowns, 0);
-    }
-    leftClick(form.Command1);
-    EXPECT_EQ(mouseDowns, 1);
 }
 
 TEST_F(ServicesTest, NumberBoxesShowWhatTheProgramWritesNeverWhatIsTyped) {
@@ -251,15 +246,14 @@ TEST_F(ServicesTest, NumberBoxesShowWhatTheProgramWritesNeverWhatIsTyped) {
     EXPECT_EQ(box.focusPolicy(), Qt::StrongFocus);
 
     box.show();
-    leftClick(&box);
+    click(&box);
     for (const int key : {Qt::Key_9, Qt::Key_9, Qt::Key_Backspace})
         typeKey(key);
     EXPECT_EQ(QApplication::focusWidget(), &box);
     EXPECT_EQ(box.Text(), "7");
 }
 
-// A form that is gone leaves its window waiting for deletion; the window's
-// close box must not reach the form any more.
+// The close box of a window waiting for deletion no longer reaches its form.
 TEST_F(ServicesTest, AnUnloadedWindowNeitherReachesItsFormNorIsReachedThroughIt) {
     QPointer<ui::FormWindow> window;
     {
@@ -276,8 +270,7 @@ TEST_F(ServicesTest, AnUnloadedWindowNeitherReachesItsFormNorIsReachedThroughIt)
     EXPECT_TRUE(window.isNull());
 }
 
-// Any exception stops at the handler's entry point, reported like a failing
-// window operation; the program goes on.
+// Any exception stops at the handler, reported in a line; the program goes on.
 TEST_F(ServicesTest, ForeignExceptionsStopAtTheHandlerWithOneLineEach) {
     testing::internal::CaptureStderr();
     ui::runHandler([] { (void)std::vector<int>().at(3); }, "FormX.A");

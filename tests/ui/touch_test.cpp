@@ -10,7 +10,6 @@
 class Finger : public AppTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
         surface.move(200, 100); // window and screen pixels differ
         surface.show();
         for (auto [handler, kind] : {std::pair{&surface.onMouseDown, 'd'},
@@ -35,8 +34,7 @@ protected:
 };
 
 // Trembling within 12 pixels is no move; a drag, a mouse or two fingers never
-// turn right; a finger held still ends its left press without a click where
-// the right one begins, once.
+// turn right; a finger held still turns its left press into a right one, once.
 TEST_F(Finger, TapClicksDragDragsAndOnlyOneStillFingerBecomesTheRightButtonOnce) {
     finger.press(0, {30, 40}).commit();
     finger.release(0, {30, 40}).commit();
@@ -70,5 +68,5 @@ TEST_F(Finger, InTheHuygensFieldALongPressScansTheCutOnce) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Picture1->isVisible(); }));
     waitPastHold();
     finger.release(0, pixelAt(form.window(), 1500, 0)).commit();
-    EXPECT_EQ(countOf(*form.Picture1, Op::Line), 1201);
+    EXPECT_EQ(callsOf(*form.Picture1, Op::Line).size(), 1201u);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows program, its installer and uninstaller under wine on Xvfb with
-# openbox, checked from outside. The wine prefix stays in the cache.
+# openbox; the wine prefix stays in the cache.
 #   xvfb-run -a -s '-screen 0 1280x1024x24' tests/windows/wine_check.sh ZIP SETUP
 set -euo pipefail
 zip=$(realpath "$1") setup=$(realpath "$2")
@@ -19,17 +19,11 @@ check() { # WHAT COMMAND...
     "${@:2}" && echo "ok: $1" && passed=$((passed + 1)) && return
     echo "FAILED: $1"; echo "$passed passed, 1 failed"; exit 1
 }
-# Openbox keeps the bottom 40 pixels free, as for the Windows taskbar, before
-# wine starts: it reads the work area once.
-export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR
-mkdir "$XDG_CONFIG_HOME/openbox"
-sed 's|<bottom>0</bottom>|<bottom>40</bottom>|' /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
-start_desktop
+# The bottom 40 pixels kept free for the taskbar before wine reads the work area, once.
+start_desktop 's|<bottom>0</bottom>|<bottom>40</bottom>|'
 check "the taskbar's place is kept free" root_property _NET_WORKAREA '= 0, 0, 1280, 984,'
 
-# Frames drawn by wine as by Windows: a 4-pixel border and a 19-pixel caption.
-# Windows keeps the border invisible at left, right and bottom: the frame the
-# user sees is the window less it.
+# Frames as on Windows: a 4-pixel border, invisible but at the top, a 19-pixel caption.
 if [ ! -f "$WINEPREFIX/complete" ]; then
     rm -rf "$WINEPREFIX"
     wine wineboot -i
@@ -51,9 +45,8 @@ log=$user/AppData/Local/wellenzeiger/wellenzeiger.log
 rm -f "$log" "$user"/Pictures/wellenzeiger-*.png
 check "--version answers" grep -qx 'wellenzeiger [0-9.]*' <(wine "$exe" --version)
 check "--help answers in German" grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen an' <(wine "$exe" --help)
-# Through a pipe and into a file in the code page that the programs of a
-# console read them in: wine gives the program no console to ask, so the OEM
-# code page that consoles start with.
+# Through a pipe and into a file in the OEM code page that consoles start with:
+# wine gives the program no console to ask.
 oem=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v OEMCP |
     awk '/OEMCP/ { print $3 }' | tr -d '\r')
 has_sharp_s() { iconv -f "CP$oem" -t UTF-8 "$1" | grep -q 'Zeigt Hilfe einschließlich Qt'; }
@@ -69,25 +62,24 @@ wait_for root_property _NET_ACTIVE_WINDOW "$(printf '0x%x' "$box")" # the first 
 xdotool key Return
 check "--help without a console: a message box that Enter closes" wait "$starter"
 
-# Wave fronts cover the field: more than 10 % of the window is dark (the
-# controls alone make 1 %).
+# Wave fronts cover the field: more than 10 % of the window is dark (the controls 1 %).
 field_drawn() {
     import -window "$1" "$XDG_RUNTIME_DIR/field.png"
     [ "$(convert "$XDG_RUNTIME_DIR/field.png" -colorspace gray -threshold 50% -negate \
         -format '%[fx:mean > 0.1]' info:)" = 1 ]
 }
 start_program
-menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+menu=$(find_window "$menu_title")
 check "menu window inside the work area" wait_for frame_fits "$menu" 0 "$visible"
 click "$menu" 116 100 # "Zeigerformalismus"
-phasor=$(find_window 'Superposition von Wellen - Phasenzeiger')
+phasor=$(find_window "$phasor_title")
 check "phasor window: 0.99 of the work area" wait_for frame_fits "$phasor" 0.99 "$visible"
 click "$phasor" 72 24 # "Start W1/Menu"
 check "the animation runs" wait_for moving "$phasor"
 click "$phasor" 72 24 # "Menu"
-menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+menu=$(find_window "$menu_title")
 click "$menu" 108 284 # "Huyghenssches Prinzip"
-huygens=$(find_window ' Huygen-Fresnel Prinzip und Zeigerdarstellung')
+huygens=$(find_window "$huygens_title")
 check "Huygens window fills the work area" wait_for frame_fits "$huygens" 1 "$visible"
 check "the wave field is drawn" wait_for field_drawn "$huygens"
 xdotool windowactivate --sync "$huygens" key ctrl+s
@@ -95,19 +87,18 @@ xdotool windowactivate --sync "$(find_window 'Bild speichern')" key Return
 saved() { compgen -G "$user/Pictures/wellenzeiger-huygens-*.png" >/dev/null; }
 check "Ctrl+S writes a PNG into the pictures folder" wait_for saved
 click "$huygens" 280 12 # "Menu"
-click "$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')" 104 516 # "Ende"
+click "$(find_window "$menu_title")" 104 516 # "Ende"
 check '"Ende" ends the program with status 0' wait "$pid"
 check "no failure reported" test ! -s "$log"
 
-# What the program ignores in its settings is written into the log once per
-# change of the file, not at every start.
+# What the program ignores in its settings goes into the log once per change of the file.
 settings=$user/AppData/Roaming/wellenzeiger/wellenzeiger.ini
 mkdir -p "${settings%/*}"
 rm -f "${log%/*}/wellenzeiger.ini.gemeldet" # what the last run remembered
 printf '[Beamer]\r\nFarbe=rot\r\n' >"$settings"
 start_and_close() {
     start_program
-    menu=$(find_window 'Huyghenssches Prinzip - Zeigerformalismus')
+    menu=$(find_window "$menu_title")
     wait_for frame_fits "$menu" 0 "$visible" >/dev/null
     wmctrl -i -c "$menu"
     wait "$pid"
@@ -139,7 +130,7 @@ wine "$setup" /S
 check "the installer installs, links and registers" installed
 exe=$folder/wellenzeiger.exe
 start_program
-menu_shown() { find_window 'Huyghenssches Prinzip - Zeigerformalismus' >/dev/null; }
+menu_shown() { find_window "$menu_title" >/dev/null; }
 check "the installed program starts" menu_shown
 wineserver -k
 wine "$folder/uninstall.exe" /S
