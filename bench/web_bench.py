@@ -23,15 +23,15 @@ WAVELENGTH_LESS = (128, 12)   # the left arrow of "Wellenlänge"
 SCAN_POINT = (1099, 500)     # x = 2000 of the field (scale left -300, width 4000) at 1912 pixels
 
 
-def settle(browser, quiet_ms=600, limit_s=60):
+def settle(browser, quiet_ms=600, limit_s=60, start=None):
     """Waits until the program has not drawn for `quiet_ms`; returns the
-    times of the paints since the call."""
-    start = browser.now()
+    times of the paints since `start` (the call)."""
+    start = browser.now() if start is None else start
     due = time.monotonic() + limit_s
     while time.monotonic() < due:
         time.sleep(quiet_ms / 3000)
         paints = [t for t in browser.paints() if t >= start]
-        if paints and browser.now() - paints[-1] > quiet_ms:
+        if browser.now() - (paints[-1] if paints else start) > quiet_ms:
             return start, paints
     raise AssertionError("the program kept drawing for %d s" % limit_s)
 
@@ -41,8 +41,7 @@ def drawing(browser, action):
     paints per second meanwhile."""
     start = browser.now()
     action()
-    _, paints = settle(browser)
-    paints = [t for t in paints if t >= start]
+    _, paints = settle(browser, start=start)
     took = paints[-1] - start
     return took, len(paints) / (took / 1000) if took > 0 else 0.0
 
