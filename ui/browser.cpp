@@ -31,6 +31,10 @@ namespace {
 class WindowKeeper : public QObject {
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
+        // Every event of the program passes here: only three kinds matter.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Polish && type != QEvent::Show && type != QEvent::Hide)
+            return false;
         auto* widget = qobject_cast<QWidget*>(object);
         // Qt would draw a maximise button on the page for windows of a fixed
         // size too; the flag is taken off before the window is made.
